@@ -1,0 +1,23 @@
+# korvex_library(NAME SOURCES ... LINKS ...)
+# A static library of the program's core whose headers are included as "folder/Header.h"
+# relative to src/.
+function(korvex_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_BINARY_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+endfunction()
+
+# korvex_test(NAME [MAIN main.cpp] SOURCES ... LINKS ...)
+# A GoogleTest program whose tests ctest discovers one by one. Without MAIN it runs inside a
+# QCoreApplication.
+function(korvex_test name)
+    cmake_parse_arguments(ARG "" "MAIN" "SOURCES;LINKS" ${ARGN})
+    if(NOT ARG_MAIN)
+        set(ARG_MAIN ${PROJECT_SOURCE_DIR}/tests/support/CoreTestMain.cpp)
+    endif()
+    add_executable(${name} ${ARG_MAIN} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LINKS} korvex_test_support GTest::gtest)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KORVEX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;KORVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()

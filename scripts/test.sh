@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds KORVEX Tabulor twice -- a normal build and one with AddressSanitizer + UBSan --
+# and runs the whole test suite in each.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+jobs=$(nproc)
+run_suite() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@"
+    cmake --build "$dir" --parallel "$jobs"
+    (cd "$dir" && ctest --output-on-failure --parallel "$jobs" --timeout 300)
+}
+
+run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DKORVEX_SANITIZE=ON -DKORVEX_BENCHMARKS=OFF

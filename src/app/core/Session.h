@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/core/StartArguments.h"
+#include "settings/SettingsStore.h"
+#include "util/LanguageTables.h"
+
+#include <QString>
+
+namespace korvex {
+
+class UserInteraction;
+
+// The program-wide state, created once by main and handed by reference to whoever needs it.
+struct Session {
+    QString programFolder;
+    SettingsStore settings;
+    LanguageTables language;
+    StartArguments arguments;
+};
+
+// Loads the language stored in the settings (German when none is stored yet).
+void applyStoredLanguage(Session& session, UserInteraction& user);
+
+// The main window caption: title, the MainWindow entry 2 word, the version and the layout file last used.
+QString mainWindowCaption(const Session& session);
+
+}  // namespace korvex

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace korvex {
+
+// Splits text into lines the way sequential text input reads them: CR LF, a lone CR or a lone LF
+// ends a line; a last line without an end is a line too. Lines are returned unchanged otherwise.
+QStringList splitLines(const QString& text);
+
+// Each line followed by CR LF, in the ANSI code page.
+QByteArray joinAnsiLines(const QStringList& lines);
+
+}  // namespace korvex

@@ -1,0 +1,97 @@
+#include "settings/SettingsStore.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace korvex {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    QString machinePath() const { return dir_.filePath(QStringLiteral("machine/KORVEX_Tabulor.ini")); }
+    QString userPath() const { return dir_.filePath(QStringLiteral("user/KORVEX_Tabulor.ini")); }
+    SettingsStore store() const { return SettingsStore({machinePath(), userPath()}); }
+    // A place no one can write to, not even root: its folder would have to be made below a file.
+    QString unwritablePath() const {
+        test::writeFile(dir_.filePath(QStringLiteral("plain-file")), "x");
+        return dir_.filePath(QStringLiteral("plain-file/KORVEX_Tabulor.ini"));
+    }
+    static QString stored(const QString& file, const QString& key) {
+        return QSettings(file, QSettings::IniFormat).value(key).toString();
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(SettingsStoreTest, AMissingValueIsStoredWithTheFirstReadersDefault) {
+    const SettingsStore settings = store();
+    EXPECT_EQ(settings.readSetting(keys::kMultiLine, QStringLiteral("0")), QStringLiteral("0"));
+    EXPECT_EQ(settings.readSetting(keys::kMultiLine, QStringLiteral("1")), QStringLiteral("0"));
+    EXPECT_EQ(stored(machinePath(), QStringLiteral("ProgSettings/MultiLine")), QStringLiteral("0"));
+    EXPECT_FALSE(settings.peekSetting(keys::kTolProzent).has_value());
+}
+
+TEST_F(SettingsStoreTest, ValuesDirectlyUnderTheRootAndInSectionsAreKeptApart) {
+    const SettingsStore settings = store();
+    ASSERT_TRUE(settings.writeSetting(keys::kZozadRegel, QStringLiteral("TRUE")));
+    ASSERT_TRUE(settings.writeSetting(keys::kDir, QStringLiteral("C:\\Results\\Part 1, left")));
+    EXPECT_EQ(settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")), QStringLiteral("TRUE"));
+    EXPECT_EQ(settings.readSetting(keys::kDir, QString()), QStringLiteral("C:\\Results\\Part 1, left"));
+}
+
+TEST_F(SettingsStoreTest, FreshStartStoresThePerUserSwitchAtItsPerUserPath) {
+    SettingsStore settings = store();
+    settings.chooseRootFromUserSwitch();
+    EXPECT_EQ(settings.root(), SettingsRoot::MachineWide);
+    EXPECT_EQ(stored(userPath(), QStringLiteral("CurrentUser")), QStringLiteral("False"));
+    EXPECT_EQ(stored(machinePath(), QStringLiteral("CurrentUser")), QString());
+}
+
+TEST_F(SettingsStoreTest, ThePerUserSwitchIsTrueInAnyCaseButNotOne) {
+    for (const auto& [text, root] : {std::pair{"true", SettingsRoot::PerUser}, {"TRUE", SettingsRoot::PerUser},
+                                     {"1", SettingsRoot::MachineWide}, {"yes", SettingsRoot::MachineWide}}) {
+        QSettings(userPath(), QSettings::IniFormat).setValue(QStringLiteral("CurrentUser"), QString::fromLatin1(text));
+        SettingsStore settings = store();
+        settings.chooseRootFromUserSwitch();
+        EXPECT_EQ(settings.root(), root) << text;
+    }
+    // The switch is read at the per-user path even while the per-user root is current.
+    QSettings(userPath(), QSettings::IniFormat).setValue(QStringLiteral("CurrentUser"), QStringLiteral("TRUE"));
+    SettingsStore settings = store();
+    settings.setRoot(SettingsRoot::PerUser);
+    settings.chooseRootFromUserSwitch();
+    EXPECT_EQ(settings.root(), SettingsRoot::PerUser);
+    EXPECT_EQ(settings.readSetting(keys::kLanguage, QStringLiteral("German")), QStringLiteral("German"));
+    EXPECT_EQ(stored(userPath(), QStringLiteral("LanguageSettings/Language")), QStringLiteral("German"));
+}
+
+TEST_F(SettingsStoreTest, ValuesWrittenByHandAreReadAsTheirText) {
+    test::writeFile(machinePath(), "[ProgSettings]\nTOP=120\nLEFT=-4.5\n[FileSettings]\nDIR=a,b\n");
+    const SettingsStore settings = store();
+    EXPECT_EQ(settings.readSetting(keys::kTop, QStringLiteral("1")), QStringLiteral("120"));
+    EXPECT_EQ(settings.readSetting(keys::kLeft, QStringLiteral("1")), QStringLiteral("-4.5"));
+    EXPECT_EQ(settings.readSetting(keys::kDir, QString()), QStringLiteral("a,b"));
+}
+
+TEST_F(SettingsStoreTest, AnUnwritableRootBehavesAsIfEveryValueHadItsDefault) {
+    const SettingsStore settings({unwritablePath(), userPath()});
+    EXPECT_EQ(settings.readSetting(keys::kHeader, QStringLiteral("1")), QStringLiteral("1"));
+    EXPECT_FALSE(settings.writeSetting(keys::kHeader, QStringLiteral("0")));
+    EXPECT_EQ(settings.readSetting(keys::kHeader, QStringLiteral("1")), QStringLiteral("1"));
+}
+
+TEST_F(SettingsStoreTest, SettingsLocationsFollowTheEnvironment) {
+    qputenv(kMachineSettingsVariable, machinePath().toUtf8());
+    qputenv(kUserSettingsVariable, userPath().toUtf8());
+    const SettingsLocations locations = SettingsLocations::fromEnvironment();
+    qunsetenv(kMachineSettingsVariable);
+    qunsetenv(kUserSettingsVariable);
+    EXPECT_EQ(locations.machineWide, machinePath());
+    EXPECT_EQ(locations.perUser, userPath());
+}
+
+}  // namespace
+}  // namespace korvex
