@@ -39,14 +39,86 @@ WrittenNumbers writtenNumbers(const CharacteristicRecord& row, bool zozadRegel) 
     return numbers;
 }
 
-QString commentText(const CommentRecord* comment) {
-    QString text;
+void appendComment(QString& text, const CommentRecord* comment) {
     if (comment != nullptr) {
         for (int line = 1; line <= CommentRecord::kLineCount; ++line) {
             text += comment->line(line);
         }
     }
-    return text;
+}
+
+// What the cells of one row are written from.
+struct RowCells {
+    const CharacteristicRecord& row;
+    WrittenNumbers numbers;
+    const CommentRecord* comment;
+    const QString& delimiter;
+    QChar decimalPoint;
+};
+
+void appendCell(QString& text, AsciiColumn column, const RowCells& cells) {
+    const CharacteristicRecord& row = cells.row;
+    const WrittenNumbers& numbers = cells.numbers;
+    const auto number = [&](double value) { appendNumberText(text, value, cells.decimalPoint); };
+    switch (column) {
+        case AsciiColumn::IdAndAxis:
+            text += row.id;
+            text += cells.delimiter;
+            text += row.axis;
+            return;
+        case AsciiColumn::Nominal:
+            return number(numbers.nominal);
+        case AsciiColumn::UpperTol:
+            return number(numbers.upperTol);
+        case AsciiColumn::LowerTol:
+            return number(numbers.lowerTol);
+        case AsciiColumn::Bonus:
+            return number(row.bonus);
+        case AsciiColumn::Measured:
+            return number(numbers.measured);
+        case AsciiColumn::Deviation:
+            return number(numbers.deviation);
+        case AsciiColumn::OutTol:
+            return number(row.outTol);
+        case AsciiColumn::Min:
+            return number(numbers.min);
+        case AsciiColumn::Max:
+            return number(numbers.max);
+        case AsciiColumn::Unit:
+            text += row.unit;
+            return;
+        case AsciiColumn::OutputMode:
+            text += row.outputMode;
+            return;
+        case AsciiColumn::Marked:
+            text += row.marked ? QLatin1StringView("True") : QLatin1StringView("False");
+            return;
+        case AsciiColumn::Element1:
+            text += row.element1;
+            return;
+        case AsciiColumn::Element2:
+            text += row.element2;
+            return;
+        case AsciiColumn::Element3:
+            text += row.element3;
+            return;
+        case AsciiColumn::Datum1:
+            text += row.datum1;
+            return;
+        case AsciiColumn::Datum2:
+            text += row.datum2;
+            return;
+        case AsciiColumn::Datum3:
+            text += row.datum3;
+            return;
+        case AsciiColumn::DatumLength:
+            return number(row.datumLength);
+        case AsciiColumn::TypeName:
+            text += row.typeName;
+            return;
+        case AsciiColumn::Comment:
+            return appendComment(text, cells.comment);
+    }
 }
 
 }  // namespace
@@ -64,82 +136,34 @@ AsciiLineBuilder::AsciiLineBuilder(const std::array<int, kAsciiColumnCount>& pla
                      [](const auto& a, const auto& b) { return a.second < b.second; });
 }
 
-template <typename CellText>
-QString AsciiLineBuilder::line(CellText cellText) const {
-    QString text;
+template <typename AppendCell>
+void AsciiLineBuilder::appendLine(QString& text, AppendCell appendCell) const {
+    const qsizetype lineStart = text.size();
     for (const auto& [column, place] : columnsInPlaceOrder_) {
         if (place == 1) {
-            text = cellText(column);
+            text.truncate(lineStart);
         } else {
-            text += delimiter_ + cellText(column);
+            text += delimiter_;
         }
+        appendCell(static_cast<AsciiColumn>(column));
     }
-    return text;
+    text += QLatin1StringView("\r\n");
 }
 
-QString AsciiLineBuilder::number(double value) const {
-    return numberText(value, decimalPoint_);
-}
-
-QString AsciiLineBuilder::titleLine() const {
-    return line([this](int column) {
-        const QString title = kAsciiColumns[static_cast<std::size_t>(column)].title.toString();
-        return column == static_cast<int>(AsciiColumn::IdAndAxis) ? title + delimiter_ + kAxisTitle.toString()
-                                                                  : title;
-    });
-}
-
-QString AsciiLineBuilder::rowLine(const CharacteristicRecord& row, const CommentRecord* comment) const {
-    const WrittenNumbers numbers = writtenNumbers(row, zozadRegel_);
-    return line([&](int column) -> QString {
-        switch (static_cast<AsciiColumn>(column)) {
-            case AsciiColumn::IdAndAxis:
-                return row.id + delimiter_ + row.axis;
-            case AsciiColumn::Nominal:
-                return number(numbers.nominal);
-            case AsciiColumn::UpperTol:
-                return number(numbers.upperTol);
-            case AsciiColumn::LowerTol:
-                return number(numbers.lowerTol);
-            case AsciiColumn::Bonus:
-                return number(row.bonus);
-            case AsciiColumn::Measured:
-                return number(numbers.measured);
-            case AsciiColumn::Deviation:
-                return number(numbers.deviation);
-            case AsciiColumn::OutTol:
-                return number(row.outTol);
-            case AsciiColumn::Min:
-                return number(numbers.min);
-            case AsciiColumn::Max:
-                return number(numbers.max);
-            case AsciiColumn::Unit:
-                return row.unit;
-            case AsciiColumn::OutputMode:
-                return row.outputMode;
-            case AsciiColumn::Marked:
-                return row.marked ? QStringLiteral("True") : QStringLiteral("False");
-            case AsciiColumn::Element1:
-                return row.element1;
-            case AsciiColumn::Element2:
-                return row.element2;
-            case AsciiColumn::Element3:
-                return row.element3;
-            case AsciiColumn::Datum1:
-                return row.datum1;
-            case AsciiColumn::Datum2:
-                return row.datum2;
-            case AsciiColumn::Datum3:
-                return row.datum3;
-            case AsciiColumn::DatumLength:
-                return number(row.datumLength);
-            case AsciiColumn::TypeName:
-                return row.typeName;
-            case AsciiColumn::Comment:
-                return commentText(comment);
+void AsciiLineBuilder::appendTitleLine(QString& text) const {
+    appendLine(text, [&](AsciiColumn column) {
+        text += kAsciiColumns[static_cast<std::size_t>(column)].title;
+        if (column == AsciiColumn::IdAndAxis) {
+            text += delimiter_;
+            text += kAxisTitle;
         }
-        return {};
     });
+}
+
+void AsciiLineBuilder::appendRowLine(QString& text, const CharacteristicRecord& row,
+                                     const CommentRecord* comment) const {
+    const RowCells cells{row, writtenNumbers(row, zozadRegel_), comment, delimiter_, decimalPoint_};
+    appendLine(text, [&](AsciiColumn column) { appendCell(text, column, cells); });
 }
 
 }  // namespace korvex

@@ -27,14 +27,14 @@ class AsciiLineBuilder {
     AsciiLineBuilder(const std::array<int, kAsciiColumnCount>& places, QString delimiter, bool zozadRegel,
                      QChar decimalPoint);
 
-    QString titleLine() const;
+    // Each appends its line with a CR LF to the text of the whole file.
+    void appendTitleLine(QString& text) const;
     // comment: the row's comment entry, null when it has none.
-    QString rowLine(const CharacteristicRecord& row, const CommentRecord* comment) const;
+    void appendRowLine(QString& text, const CharacteristicRecord& row, const CommentRecord* comment) const;
 
   private:
-    template <typename CellText>
-    QString line(CellText cellText) const;
-    QString number(double value) const;
+    template <typename AppendCell>
+    void appendLine(QString& text, AppendCell appendCell) const;
 
     // (column, place) for every written column, ordered by place.
     std::vector<std::pair<int, int>> columnsInPlaceOrder_;

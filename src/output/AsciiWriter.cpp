@@ -7,8 +7,8 @@
 #include "output/OutputMessages.h"
 #include "output/SettingTexts.h"
 #include "settings/SettingsStore.h"
+#include "util/AnsiCodec.h"
 #include "util/LanguageTables.h"
-#include "util/TextLines.h"
 #include "util/UserInteraction.h"
 
 #include <QDir>
@@ -25,6 +25,8 @@ constexpr int kNoFileWrittenEntry = 46;
 constexpr int kSettingsUnreadableEntry = 47;
 constexpr int kOpenAsciiFormatEntry = 48;
 constexpr int kCannotCreateFileEntry = 49;
+// A row of every column takes some 200 characters.
+constexpr qsizetype kReservedCharactersPerRow = 200;
 // StatusBar entries.
 constexpr int kWritingStatus = 9;
 constexpr int kWrittenStatus = 10;
@@ -77,12 +79,10 @@ QString folderWithSeparator(const QString& folder) {
     return path.endsWith(u'/') ? path : path + u'/';
 }
 
-QStringList headerDataLines(const HeaderDataValues& headerData, const QString& delimiter) {
-    QStringList lines;
+void appendHeaderDataLines(QString& text, const HeaderDataValues& headerData, const QString& delimiter) {
     for (const auto& variable : headerData.variables()) {
-        lines.append(variable.name.trimmed() + delimiter + variable.value.trimmed());
+        text += variable.name.trimmed() + delimiter + variable.value.trimmed() + QLatin1StringView("\r\n");
     }
-    return lines;
 }
 
 bool anySelected(const std::vector<bool>& selected) {
@@ -119,7 +119,7 @@ class AsciiFileWriter {
             return fail(MessageIcon::Critical, {kSettingsUnreadableEntry, kOpenAsciiFormatEntry});
         }
         const std::optional<QString> path = fileName(*settings);
-        if (!path || !saveWhole(*path, joinAnsiLines(lines(*settings)))) {
+        if (!path || !saveWhole(*path, encodeAnsi(fileText(*settings)))) {
             return fail(MessageIcon::Critical, {kCannotCreateFileEntry});
         }
         return true;
@@ -136,21 +136,22 @@ class AsciiFileWriter {
                               [](const QString& candidate) { return QFileInfo::exists(candidate); });
     }
 
-    QStringList lines(const AsciiWriteSettings& settings) const {
-        QStringList lines;
+    QString fileText(const AsciiWriteSettings& settings) const {
+        QString text;
+        text.reserve(kReservedCharactersPerRow * sources_.tables.rowCount());
         if (settingIsTrue(context_.settings.readSetting(keys::kHeader, QStringLiteral("0")))) {
-            lines = headerDataLines(sources_.headerData, settings.delimiter);
+            appendHeaderDataLines(text, sources_.headerData, settings.delimiter);
         }
         const bool zozadRegel =
             switchIsOn(context_.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
         const AsciiLineBuilder builder(settings.places, settings.delimiter, zozadRegel,
                                        context_.moment.locale.decimalPoint().front());
-        lines.append(builder.titleLine());
-        appendRowLines(builder, lines);
-        return lines;
+        builder.appendTitleLine(text);
+        appendRowLines(builder, text);
+        return text;
     }
 
-    void appendRowLines(const AsciiLineBuilder& builder, QStringList& lines) const {
+    void appendRowLines(const AsciiLineBuilder& builder, QString& text) const {
         ValueTables& tables = sources_.tables;
         CommentMarks marks(tables);
         const auto& selected = sources_.selectedEntries;
@@ -161,7 +162,7 @@ class AsciiFileWriter {
                 !selected[static_cast<std::size_t>(number - 1)]) {
                 continue;
             }
-            lines.append(builder.rowLine(row, tables.comment(row.commentIndex)));
+            builder.appendRowLine(text, row, tables.comment(row.commentIndex));
         }
     }
 

@@ -9,4 +9,7 @@ namespace korvex {
 // full ("0.00001", "123456789012345"); others in exponent form ("1E-06", "1.5E+20").
 QString numberText(double value, QChar decimalPoint);
 
+// The same appended to text, for writers that build a whole file at once.
+void appendNumberText(QString& text, double value, QChar decimalPoint);
+
 }  // namespace korvex
