@@ -40,7 +40,9 @@ RowTest testOf(MarkButton button) {
     return [](const CharacteristicRecord&) { return false; };
 }
 
-bool isOutOfToleranceOrOverLimit(const CharacteristicRecord& row) { return row.outTol > 0 || row.overLimit; }
+bool isOutOfToleranceOrOverLimit(const CharacteristicRecord& row) {
+    return row.outTol > 0 || row.overLimit;
+}
 
 RowTest startOptionTest(RunMode mode, const QString& word) {
     const bool markedOnly = mode == RunMode::Marked || mode == RunMode::Online;
@@ -75,7 +77,8 @@ Selection applyMarkButton(MarkButton button, std::span<const CharacteristicRecor
     return selectWhere(rows, std::move(current), testOf(button));
 }
 
-Selection startOptionSelection(std::span<const CharacteristicRecord> rows, RunMode mode, const QString& word) {
+Selection startOptionSelection(std::span<const CharacteristicRecord> rows, RunMode mode,
+                               const QString& word) {
     return selectWhere(rows, Selection(rows.size(), false), startOptionTest(mode, word));
 }
 

@@ -8,7 +8,6 @@
 
 namespace korvex {
 
-
 // The marking: one flag per characteristic row, item i for row i + 1.
 using Selection = std::vector<bool>;
 

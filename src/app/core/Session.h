@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/core/StartArguments.h"
+#include "characteristics/HeaderDataValues.h"
+#include "characteristics/ValueTables.h"
 #include "settings/SettingsStore.h"
 #include "util/LanguageTables.h"
 
@@ -16,6 +18,9 @@ struct Session {
     SettingsStore settings;
     LanguageTables language;
     StartArguments arguments;
+    // The results of the last gathering, and the header data of the part.
+    ValueTables values;
+    HeaderDataValues headerData;
 };
 
 // Loads the language stored in the settings (German when none is stored yet).

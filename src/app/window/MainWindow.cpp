@@ -1,11 +1,17 @@
 #include "app/window/MainWindow.h"
 
+#include "app/core/HeaderDataFile.h"
 #include "app/core/Session.h"
+#include "app/core/Twips.h"
 #include "app/window/AboutDialog.h"
+#include "app/window/CharacteristicBrowser.h"
 #include "app/window/EvaluationPanel.h"
 #include "app/window/MainWindowActions.h"
 #include "app/window/WidgetUserInteraction.h"
 #include "app/window/WindowPositionDialog.h"
+#include "characteristics/TrafficLightColours.h"
+#include "output/SettingTexts.h"
+#include "util/LanguageLoader.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -64,10 +70,11 @@ QLabel* namedLabel(const char* name) {
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session)
+MainWindow::MainWindow(Session& session, UserInteraction* user)
     : session_(session),
       actions_(new MainWindowActions(*this)),
-      user_(std::make_unique<WidgetUserInteraction>(this, session.arguments.isUnattended())) {
+      ownUser_(std::make_unique<WidgetUserInteraction>(this, session.arguments.isUnattended())),
+      user_(user != nullptr ? user : ownUser_.get()) {
     setObjectName(QStringLiteral("frm_Hauptfenster"));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
@@ -99,7 +106,11 @@ MainWindow::MainWindow(Session& session)
     splitter->setContentsMargins(8, 8, 8, 0);
     setCentralWidget(splitter);
 
+    browser_ =
+        new CharacteristicBrowser({characteristicList_, valueGrid_, commentList_}, session_, *user_, this);
+    connectMarkButtons();
     connect(actions_->windowPosition, &QAction::triggered, this, &MainWindow::openWindowPosition);
+    connect(actions_, &MainWindowActions::languageChosen, this, &MainWindow::switchLanguage);
     connect(actions_->about, &QAction::triggered, this, &MainWindow::openAbout);
     applyLanguage();
 }
@@ -184,8 +195,35 @@ QWidget* MainWindow::buildHeaderDataFrame() {
     return frames_[4];
 }
 
+void MainWindow::load() {
+    applyStoredLanguage(session_, *user_);
+    moveToStoredPosition();
+    const bool header = settingIsTrue(session_.settings.readSetting(keys::kHeader, QStringLiteral("1")));
+    if (header) {
+        session_.headerData.setNames(readHeaderDataNames(session_.programFolder));
+    }
+    showHeaderDataFrame(header);
+    applyLanguage();
+}
+
+void MainWindow::moveToStoredPosition() {
+    const auto top = pixelsFromTwipsText(session_.settings.readSetting(keys::kTop, QStringLiteral("1")));
+    const auto left = pixelsFromTwipsText(session_.settings.readSetting(keys::kLeft, QStringLiteral("1")));
+    move(left.value_or(x()), top.value_or(y()));
+}
+
+void MainWindow::switchLanguage(const QString& language) {
+    changeLanguage(language, session_.programFolder, session_.language, *user_);
+    // The chosen name is stored even when its file is missing, so the next start tells it again.
+    if (!session_.settings.writeSetting(keys::kLanguage, language)) {
+        user_->showMessage({.text = session_.settings.refusedWriteText(), .icon = MessageIcon::Critical});
+    }
+    applyLanguage();
+}
+
 void MainWindow::applyLanguage() {
     const LanguageTables& language = session_.language;
+    setWindowTitle(mainWindowCaption(session_));
     const auto text = [&](int entry) { return language.text(LanguageTable::MainWindow, entry); };
     actions_->applyLanguage(language);
     evaluation_->applyLanguage(language);
@@ -217,6 +255,60 @@ void MainWindow::applyLanguage() {
     }
     headerGrid_->setHorizontalHeaderLabels({u' ' + text(37) + u' ', u' ' + text(38) + u' '});
     statusBar()->showMessage(language.text(LanguageTable::StatusBar, 12));
+}
+
+void MainWindow::connectMarkButtons() {
+    constexpr std::array<MarkButton, 6> kButtons = {
+        MarkButton::All,       MarkButton::InTolerance, MarkButton::OutOfTolerance,
+        MarkButton::OverLimit, MarkButton::Clear,       MarkButton::MarkedInProgram};
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const MarkButton button = kButtons[i];
+        connect(markButtons_[i], &QToolButton::clicked, this,
+                [this, button] { browser_->pressMarkButton(button); });
+    }
+}
+
+void MainWindow::showHeaderDataFrame(bool visible) {
+    frames_[4]->setVisible(visible);
+    if (!visible) {
+        return;
+    }
+    const auto& variables = session_.headerData.variables();
+    headerGrid_->setRowCount(static_cast<int>(variables.size()));
+    for (int row = 0; row < headerGrid_->rowCount(); ++row) {
+        headerGrid_->setItem(row, 0,
+                             new QTableWidgetItem(u' ' + variables[static_cast<std::size_t>(row)].name));
+    }
+    showHeaderDataValues();
+}
+
+void MainWindow::showHeaderDataValues() {
+    const auto& variables = session_.headerData.variables();
+    for (int row = 0; row < headerGrid_->rowCount() && row < static_cast<int>(variables.size()); ++row) {
+        headerGrid_->setItem(row, 1, new QTableWidgetItem(variables[static_cast<std::size_t>(row)].value));
+    }
+}
+
+void MainWindow::showEvaluation(const EvaluationSummary& summary) {
+    evaluation_->setCount(EvaluationPanel::InTolerance, summary.inTolLabel());
+    evaluation_->setCount(EvaluationPanel::OverLimit, summary.overLimitLabel());
+    evaluation_->setCount(EvaluationPanel::OutOfTolerance, summary.outOfTolLabel());
+    showLamps(trafficLightsAfter(summary));
+}
+
+void MainWindow::dimEvaluation() {
+    for (const auto row :
+         {EvaluationPanel::InTolerance, EvaluationPanel::OverLimit, EvaluationPanel::OutOfTolerance}) {
+        evaluation_->setCount(row, QStringLiteral("0"));
+    }
+    showLamps(dimmedTrafficLights());
+}
+
+void MainWindow::showLamps(const TrafficLightColours& colours) {
+    const auto colourOf = [](Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); };
+    evaluation_->setLampColor(EvaluationPanel::InTolerance, colourOf(colours.green));
+    evaluation_->setLampColor(EvaluationPanel::OverLimit, colourOf(colours.yellow));
+    evaluation_->setLampColor(EvaluationPanel::OutOfTolerance, colourOf(colours.red));
 }
 
 void MainWindow::openWindowPosition() {

@@ -13,9 +13,13 @@ class QToolButton;
 
 namespace korvex {
 
+struct EvaluationSummary;
 struct Session;
+struct TrafficLightColours;
+class CharacteristicBrowser;
 class EvaluationPanel;
 class MainWindowActions;
+class UserInteraction;
 class WidgetUserInteraction;
 
 // frm_Hauptfenster: the part program, its characteristics with the marking, the values of one
@@ -23,14 +27,27 @@ class WidgetUserInteraction;
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MainWindow(Session& session);
+    // Messages, status texts and progress go to `user` when given (tests), else to this window's own
+    // message boxes, status bar and progress bar.
+    explicit MainWindow(Session& session, UserInteraction* user = nullptr);
     ~MainWindow() override;
 
-    WidgetUserInteraction& user() { return *user_; }
+    UserInteraction& user() { return *user_; }
     MainWindowActions& actions() { return *actions_; }
 
-    // Sets every caption, tool tip and label from the language tables.
+    CharacteristicBrowser& browser() { return *browser_; }
+
+    // The start-up of the window: the stored language, position and header data, then every text.
+    void load();
+    // Sets the caption and every tool tip and label from the language tables.
     void applyLanguage();
+    // Shows or hides the header data and fills its grid with the variable names of the list.
+    void showHeaderDataFrame(bool visible);
+    // Writes the current header-data values into the grid.
+    void showHeaderDataValues();
+    // The counts and lamps after an evaluation, or all lamps dimmed and the counts 0 as a capture starts.
+    void showEvaluation(const EvaluationSummary& summary);
+    void dimEvaluation();
 
   private:
     QWidget* buildProgramFrame();
@@ -38,12 +55,17 @@ class MainWindow : public QMainWindow {
     QWidget* buildValueFrame();
     QWidget* buildCommentFrame();
     QWidget* buildHeaderDataFrame();
+    void connectMarkButtons();
+    void moveToStoredPosition();
+    void switchLanguage(const QString& language);
+    void showLamps(const TrafficLightColours& colours);
     void openWindowPosition();
     void openAbout();
 
     Session& session_;
     MainWindowActions* actions_;
-    std::unique_ptr<WidgetUserInteraction> user_;
+    std::unique_ptr<WidgetUserInteraction> ownUser_;
+    UserInteraction* user_;
     std::array<QLabel*, 4> programCaptions_{};
     std::array<QLabel*, 4> programValues_{};
     std::array<QToolButton*, 6> markButtons_{};
@@ -53,6 +75,7 @@ class MainWindow : public QMainWindow {
     QListWidget* commentList_ = nullptr;
     QTableWidget* headerGrid_ = nullptr;
     EvaluationPanel* evaluation_ = nullptr;
+    CharacteristicBrowser* browser_ = nullptr;
 };
 
 }  // namespace korvex

@@ -30,9 +30,7 @@ int main(int argc, char* argv[]) {
 
     session.settings.chooseRootFromUserSwitch();
     korvex::MainWindow window(session);
-    korvex::applyStoredLanguage(session, window.user());
-    window.applyLanguage();
-    window.setWindowTitle(korvex::mainWindowCaption(session));
+    window.load();
 
     if (QGuiApplication::platformName() == u"offscreen") {
         return reportWithoutDisplay(session, window);
