@@ -13,7 +13,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 namespace korvex {
@@ -99,10 +98,4 @@ BENCHMARK(BM_Evaluation)->Arg(10000)->Arg(32767)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace korvex
 
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -1,4 +1,5 @@
 #include "host/sim/PartProgramFile.h"
+#include "host/sim/PartProgramGenerator.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,17 @@ TEST(PartProgramFileTest, AFailedSaveLeavesTheOldFileAndTellsWhy) {
     EXPECT_FALSE(missing.program);
     EXPECT_TRUE(missing.error.text().contains(QStringLiteral("cannot be read")))
         << qPrintable(missing.error.text());
+}
+
+TEST(PartProgramFileTest, GeneratedProgramsHaveExactlyTheCommandsAskedForAndSurviveTheFile) {
+    const SimProgram program = generatePartProgram(40);
+    ASSERT_EQ(program.commands.size(), 40U);
+    EXPECT_EQ(program.commands.back().uniqueId, (UniqueId{1, 40}));
+    const PartProgramLoadResult reloaded =
+        parsePartProgram(partProgramJson(program), QStringLiteral("g.json"));
+    ASSERT_TRUE(reloaded.program) << qPrintable(reloaded.error.text());
+    EXPECT_EQ(reloaded.program->commands, program.commands);
+    EXPECT_TRUE(generatePartProgram(0).commands.empty());
 }
 
 }  // namespace
