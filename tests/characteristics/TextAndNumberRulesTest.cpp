@@ -1,5 +1,4 @@
 #include "characteristics/CommentLine.h"
-#include "characteristics/HeaderDataValues.h"
 #include "characteristics/HostNumbers.h"
 #include "characteristics/TypeNames.h"
 #include "characteristics/ValueTables.h"
@@ -103,19 +102,6 @@ TEST(ValueTablesTest, RowsAndCommentsAreNumberedFromOneAndNeverReachedOutside) {
     EXPECT_EQ(tables.commentCount(), 0);
     EXPECT_EQ(tables.capture(), CaptureState{});
     EXPECT_EQ(tables.counts(), ResultCounts{});
-}
-
-TEST(HeaderDataValuesTest, AnAssignmentFillsTheFirstVariableOfItsTrimmedName) {
-    HeaderDataValues values;
-    values.setNames({QStringLiteral(" PART_NO "), QStringLiteral("PART_NO"), QStringLiteral("Operator")});
-    EXPECT_TRUE(values.assign(QStringLiteral("PART_NO"), QStringLiteral("4711")));
-    EXPECT_FALSE(values.assign(QStringLiteral("operator"), QStringLiteral("Keller")));
-    EXPECT_FALSE(values.assign(QStringLiteral("TEMP"), QStringLiteral("20.4")));
-    EXPECT_EQ(values.variables()[0].value, QStringLiteral("4711"));
-    EXPECT_EQ(values.variables()[1].value, QString());
-    EXPECT_EQ(values.variables()[2].value, QString());
-    values.clearValues();
-    EXPECT_EQ(values.variables()[0], (HeaderDataValues::Variable{QStringLiteral(" PART_NO "), QString()}));
 }
 
 }  // namespace
