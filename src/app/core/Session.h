@@ -3,6 +3,7 @@
 #include "app/core/StartArguments.h"
 #include "characteristics/HeaderDataValues.h"
 #include "characteristics/ValueTables.h"
+#include "host/HostSession.h"
 #include "settings/SettingsStore.h"
 #include "util/LanguageTables.h"
 
@@ -21,6 +22,8 @@ struct Session {
     // The results of the last gathering, and the header data of the part.
     ValueTables values;
     HeaderDataValues headerData;
+    // The connected host's objects.
+    HostSession host;
 };
 
 // Loads the language stored in the settings (German when none is stored yet).

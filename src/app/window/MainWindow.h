@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/RunView.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -13,10 +15,12 @@ class QToolButton;
 
 namespace korvex {
 
-struct EvaluationSummary;
 struct Session;
 struct TrafficLightColours;
 class CharacteristicBrowser;
+class HostConnector;
+class ReportOutput;
+class RunControl;
 class EvaluationPanel;
 class MainWindowActions;
 class UserInteraction;
@@ -36,6 +40,7 @@ class MainWindow : public QMainWindow {
     MainWindowActions& actions() { return *actions_; }
 
     CharacteristicBrowser& browser() { return *browser_; }
+    RunControl& runControl() { return *runControl_; }
 
     // The start-up of the window: the stored language, position and header data, then every text.
     void load();
@@ -43,11 +48,24 @@ class MainWindow : public QMainWindow {
     void applyLanguage();
     // Shows or hides the header data and fills its grid with the variable names of the list.
     void showHeaderDataFrame(bool visible);
-    // Writes the current header-data values into the grid.
-    void showHeaderDataValues();
-    // The counts and lamps after an evaluation, or all lamps dimmed and the counts 0 as a capture starts.
-    void showEvaluation(const EvaluationSummary& summary);
-    void dimEvaluation();
+
+    // What the run control shows and asks of the window.
+    void showProgramLabels(const ProgramLabels& labels) override;
+    void clearCharacteristics() override;
+    void resetResults() override;
+    void showCharacteristics() override;
+    void showEvaluation(const EvaluationSummary& summary) override;
+    void showHeaderDataValues() override;
+    void showCaptureState(bool on) override;
+    void minimize() override;
+    Selection selection() const override;
+    void setSelection(const Selection& selection) override;
+    void askForOutputFolder() override;
+    void endProgram(int exitStatus) override;
+
+Q_SIGNALS:
+    // The program is to end with this exit status (the unattended runs, the file menu's exit).
+    void programEnded(int exitStatus);
 
   private:
     QWidget* buildProgramFrame();
@@ -56,6 +74,8 @@ class MainWindow : public QMainWindow {
     QWidget* buildCommentFrame();
     QWidget* buildHeaderDataFrame();
     void connectMarkButtons();
+    void connectRunActions();
+    void dimEvaluation();
     void moveToStoredPosition();
     void switchLanguage(const QString& language);
     void showLamps(const TrafficLightColours& colours);
@@ -76,6 +96,7 @@ class MainWindow : public QMainWindow {
     QTableWidget* headerGrid_ = nullptr;
     EvaluationPanel* evaluation_ = nullptr;
     CharacteristicBrowser* browser_ = nullptr;
+    RunControl* runControl_ = nullptr;
 };
 
 }  // namespace korvex
