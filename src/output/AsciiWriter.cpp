@@ -2,6 +2,7 @@
 
 #include "characteristics/HeaderDataValues.h"
 #include "characteristics/ValueTables.h"
+#include "host/HostPartProgram.h"
 #include "output/AsciiLineBuilder.h"
 #include "output/AsciiWriteSettings.h"
 #include "output/OutputMessages.h"
@@ -180,6 +181,13 @@ class AsciiFileWriter {
 };
 
 }  // namespace
+
+PartProgramFacts readPartProgramFacts(HostPartProgram& partProgram) {
+    return {.names = {.partName = partProgram.name(),
+                      .drawingNumber = partProgram.drawingNumber(),
+                      .revision = partProgram.revision()},
+            .folder = partProgram.folder()};
+}
 
 bool writeAsciiFile(const AsciiOutputSources& sources, const AsciiOutputContext& context) {
     return AsciiFileWriter(sources, context).write();

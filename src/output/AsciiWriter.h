@@ -9,6 +9,7 @@
 namespace korvex {
 
 class HeaderDataValues;
+class HostPartProgram;
 class LanguageTables;
 class SettingsStore;
 class UserInteraction;
@@ -20,6 +21,9 @@ struct PartProgramFacts {
     PartProgramNames names;
     QString folder;
 };
+
+// Reads them from the host's active part program (a failed host call throws HostCallError).
+PartProgramFacts readPartProgramFacts(HostPartProgram& partProgram);
 
 // What one ASCII output writes.
 struct AsciiOutputSources {

@@ -112,23 +112,12 @@ QWidget* AsciiSetupDialog::fileTypeFrame() {
 }
 
 QWidget* AsciiSetupDialog::buttonRow() {
-    auto* row = new QWidget(this);
-    auto* ok = named<QPushButton>(QStringLiteral("OKButton"), row);
-    auto* cancel = named<QPushButton>(QStringLiteral("CancelButton"), row);
-    auto* exportButton = named<QPushButton>(QStringLiteral("cmdExport"), row);
-    auto* importButton = named<QPushButton>(QStringLiteral("cmdImport"), row);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &AsciiSetupDialog::save);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(exportButton, &QPushButton::clicked, this, &AsciiSetupDialog::exportFormat);
-    connect(importButton, &QPushButton::clicked, this, &AsciiSetupDialog::importFormat);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(exportButton);
-    layout->addWidget(importButton);
-    layout->addStretch();
-    layout->addWidget(ok);
-    layout->addWidget(cancel);
+    SettingsButtons buttons{};
+    QWidget* row = settingsButtonRow(this, buttons);
+    connect(buttons.ok, &QPushButton::clicked, this, &AsciiSetupDialog::save);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.exportButton, &QPushButton::clicked, this, &AsciiSetupDialog::exportFormat);
+    connect(buttons.importButton, &QPushButton::clicked, this, &AsciiSetupDialog::importFormat);
     return row;
 }
 

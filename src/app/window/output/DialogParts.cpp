@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 namespace korvex {
@@ -30,6 +32,23 @@ void setCaptions(QWidget& dialog, const QStringList& controlNames, const Languag
     for (int i = 0; i < controlNames.size(); ++i) {
         setCaption(dialog, controlNames.at(i), language.text(table, firstEntry + i));
     }
+}
+
+QWidget* settingsButtonRow(QWidget* dialog, SettingsButtons& buttons) {
+    auto* row = new QWidget(dialog);
+    buttons = {.ok = named<QPushButton>(QStringLiteral("OKButton"), row),
+               .cancel = named<QPushButton>(QStringLiteral("CancelButton"), row),
+               .exportButton = named<QPushButton>(QStringLiteral("cmdExport"), row),
+               .importButton = named<QPushButton>(QStringLiteral("cmdImport"), row)};
+    buttons.ok->setDefault(true);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buttons.exportButton);
+    layout->addWidget(buttons.importButton);
+    layout->addStretch();
+    layout->addWidget(buttons.ok);
+    layout->addWidget(buttons.cancel);
+    return row;
 }
 
 }  // namespace korvex

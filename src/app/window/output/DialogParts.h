@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPushButton;
 class QWidget;
 
 namespace korvex {
@@ -24,5 +25,16 @@ void keepOnTop(QWidget& dialog);
 // starting at firstEntry: a button's or a label's text, a frame's title.
 void setCaptions(QWidget& dialog, const QStringList& controlNames, const LanguageTables& language,
                  LanguageTable table, int firstEntry);
+
+// The buttons every settings dialog ends with, named OKButton, CancelButton, cmdExport, cmdImport.
+struct SettingsButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+    QPushButton* exportButton;
+    QPushButton* importButton;
+};
+
+// Export and import on the left, OK (the default button) and Cancel on the right.
+QWidget* settingsButtonRow(QWidget* dialog, SettingsButtons& buttons);
 
 }  // namespace korvex

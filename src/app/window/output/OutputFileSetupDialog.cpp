@@ -124,23 +124,12 @@ QWidget* OutputFileSetupDialog::programFrame() {
 }
 
 QWidget* OutputFileSetupDialog::buttonRow() {
-    auto* row = new QWidget(this);
-    auto* ok = named<QPushButton>(QStringLiteral("OKButton"), row);
-    auto* cancel = named<QPushButton>(QStringLiteral("CancelButton"), row);
-    auto* exportButton = named<QPushButton>(QStringLiteral("cmdExport"), row);
-    auto* importButton = named<QPushButton>(QStringLiteral("cmdImport"), row);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &OutputFileSetupDialog::save);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(exportButton, &QPushButton::clicked, this, &OutputFileSetupDialog::exportValues);
-    connect(importButton, &QPushButton::clicked, this, &OutputFileSetupDialog::importValues);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(exportButton);
-    layout->addWidget(importButton);
-    layout->addStretch();
-    layout->addWidget(ok);
-    layout->addWidget(cancel);
+    SettingsButtons buttons{};
+    QWidget* row = settingsButtonRow(this, buttons);
+    connect(buttons.ok, &QPushButton::clicked, this, &OutputFileSetupDialog::save);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.exportButton, &QPushButton::clicked, this, &OutputFileSetupDialog::exportValues);
+    connect(buttons.importButton, &QPushButton::clicked, this, &OutputFileSetupDialog::importValues);
     return row;
 }
 
