@@ -24,6 +24,9 @@ struct Session {
     HeaderDataValues headerData;
     // The connected host's objects.
     HostSession host;
+    // The spreadsheet application's version, which chooses the workbook file filters; "andere" when
+    // no spreadsheet application answers (the embedded engine is none).
+    QString spreadsheetVersion = QStringLiteral("andere");
 };
 
 // Loads the language stored in the settings (German when none is stored yet).

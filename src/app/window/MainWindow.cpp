@@ -1,15 +1,21 @@
 #include "app/window/MainWindow.h"
 
 #include "app/core/HeaderDataFile.h"
+#include "app/core/RunControl.h"
+#include "app/core/UnavailableReportOutput.h"
 #include "app/core/Session.h"
 #include "app/core/Twips.h"
 #include "app/window/AboutDialog.h"
 #include "app/window/CharacteristicBrowser.h"
+#include "app/window/output/AsciiSetupDialog.h"
+#include "app/window/output/OutputFileSetupDialog.h"
+#include "app/window/output/SelectFolderDialog.h"
 #include "app/window/EvaluationPanel.h"
 #include "app/window/MainWindowActions.h"
 #include "app/window/WidgetUserInteraction.h"
 #include "app/window/WindowPositionDialog.h"
 #include "characteristics/TrafficLightColours.h"
+#include "host/HostSession.h"
 #include "output/SettingTexts.h"
 #include "util/LanguageLoader.h"
 
@@ -70,7 +76,7 @@ QLabel* namedLabel(const char* name) {
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session, UserInteraction* user)
+MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     : session_(session),
       actions_(new MainWindowActions(*this)),
       ownUser_(std::make_unique<WidgetUserInteraction>(this, session.arguments.isUnattended())),
@@ -199,9 +205,7 @@ void MainWindow::load() {
     applyStoredLanguage(session_, *user_);
     moveToStoredPosition();
     const bool header = settingIsTrue(session_.settings.readSetting(keys::kHeader, QStringLiteral("1")));
-    if (header) {
-        session_.headerData.setNames(readHeaderDataNames(session_.programFolder));
-    }
+    session_.headerData.setNames(header ? readHeaderDataNames(session_.programFolder) : QStringList());
     showHeaderDataFrame(header);
     applyLanguage();
 }
@@ -266,6 +270,89 @@ void MainWindow::connectMarkButtons() {
         connect(markButtons_[i], &QToolButton::clicked, this,
                 [this, button] { browser_->pressMarkButton(button); });
     }
+}
+
+void MainWindow::connectRunActions() {
+    connect(actions_->online, &QAction::triggered, runControl_, &RunControl::toggleOnlineReceive);
+    connect(actions_->readOffline, &QAction::triggered, this, [this] {
+        runControl_->readProgramOffline();
+        valueGrid_->setEnabled(true);
+    });
+    connect(actions_->asciiOutput, &QAction::triggered, runControl_, &RunControl::writeAsciiOutput);
+    connect(valueGrid_, &QTableWidget::cellDoubleClicked, this,
+            [this] { runControl_->locateInHost(characteristicList_->currentRow() + 1); });
+    connect(actions_->outputFileSettings, &QAction::triggered, this, &MainWindow::openOutputFileSettings);
+    connect(actions_->asciiSettings, &QAction::triggered, this, [this] {
+        showDialog(new AsciiSetupDialog(outputDialogContext(), this));
+    });
+    // What this version cannot do yet stays visible but disabled.
+    for (QAction* action : {actions_->liveProtocol, actions_->fillReport, actions_->savePartProgram,
+                            actions_->headerData, actions_->reportLayout, actions_->batchFile}) {
+        action->setEnabled(false);
+    }
+    connect(actions_->exit, &QAction::triggered, this, [this] {
+        releaseHostObjects(session_.host);
+        Q_EMIT programEnded(0);
+    });
+}
+
+OutputDialogContext MainWindow::outputDialogContext() {
+    return {session_.settings, session_.language, *user_, session_.programFolder};
+}
+
+void MainWindow::showDialog(QDialog* dialog) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::openOutputFileSettings() {
+    auto* dialog = new OutputFileSetupDialog(outputDialogContext(), this);
+    connect(dialog, &OutputFileSetupDialog::headerDataSwitched, this, [this](bool visible) {
+        session_.headerData.setNames(visible ? readHeaderDataNames(session_.programFolder) : QStringList());
+        showHeaderDataFrame(visible);
+    });
+    showDialog(dialog);
+}
+
+void MainWindow::showProgramLabels(const ProgramLabels& labels) {
+    programValues_[0]->setText(labels.fileName);
+    programValues_[1]->setText(labels.name);
+    programValues_[2]->setText(labels.revision);
+    programValues_[3]->setText(labels.drawingNumber);
+}
+
+void MainWindow::clearCharacteristics() { browser_->clear(); }
+
+void MainWindow::resetResults() {
+    browser_->clearValues();
+    dimEvaluation();
+}
+
+void MainWindow::showCharacteristics() { browser_->fillList(); }
+
+void MainWindow::showCaptureState(bool on) {
+    actions_->setOnlinePressed(on);
+    statusBar()->showMessage(session_.language.text(LanguageTable::StatusBar, on ? 13 : 14));
+    if (!on && isMinimized()) {
+        showNormal();
+    }
+}
+
+void MainWindow::minimize() { showMinimized(); }
+
+Selection MainWindow::selection() const { return browser_->selection(); }
+
+void MainWindow::setSelection(const Selection& selection) { browser_->setSelection(selection); }
+
+void MainWindow::askForOutputFolder() {
+    auto* dialog = new SelectFolderDialog(outputDialogContext(), this);
+    connect(dialog, &SelectFolderDialog::folderConfirmed, runControl_, &RunControl::writeAsciiIntoChosenFolder);
+    showDialog(dialog);
+}
+
+void MainWindow::endProgram(int exitStatus) {
+    releaseHostObjects(session_.host);
+    Q_EMIT programEnded(exitStatus);
 }
 
 void MainWindow::showHeaderDataFrame(bool visible) {

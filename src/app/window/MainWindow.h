@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/core/RunView.h"
+#include "app/window/output/OutputDialogContext.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
 
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -75,6 +77,9 @@ Q_SIGNALS:
     QWidget* buildHeaderDataFrame();
     void connectMarkButtons();
     void connectRunActions();
+    OutputDialogContext outputDialogContext();
+    void showDialog(QDialog* dialog);
+    void openOutputFileSettings();
     void dimEvaluation();
     void moveToStoredPosition();
     void switchLanguage(const QString& language);
@@ -86,6 +91,7 @@ Q_SIGNALS:
     MainWindowActions* actions_;
     std::unique_ptr<WidgetUserInteraction> ownUser_;
     UserInteraction* user_;
+    std::unique_ptr<ReportOutput> ownReport_;
     std::array<QLabel*, 4> programCaptions_{};
     std::array<QLabel*, 4> programValues_{};
     std::array<QToolButton*, 6> markButtons_{};
