@@ -1,4 +1,5 @@
 #include "host/sim/PartProgramFile.h"
+#include "host/sim/PartProgramGenerator.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -76,20 +77,29 @@ TEST(PartProgramFileTest, StructureErrorsNameThePlaceAndWhatIsWrong) {
         const char* text;
     };
     const Case cases[] = {
-        {"{\"commands\": [\n {\"type\": 1002,\n  \"dimension\": {\"nominal\": \"12\"}}]}", {3, 28},
+        {"{\"commands\": [\n {\"type\": 1002,\n  \"dimension\": {\"nominal\": \"12\"}}]}",
+         {3, 28},
          "p.json:3:28: commands[0].dimension.nominal must be a number"},
-        {"{\"commands\": [{\"type\": 1},\n  {\"id\": \"X\"}]}", {2, 3},
+        {"{\"commands\": [{\"type\": 1},\n  {\"id\": \"X\"}]}",
+         {2, 3},
          "p.json:2:3: commands[1] lacks the required member \"type\""},
-        {"{\"commands\": [{\"type\": 10.5}]}", {1, 24}, "p.json:1:24: commands[0].type must be a whole number"},
-        {"{\"commands\": [{\"type\": 1, \"isDimension\": true}]}", {1, 15},
+        {"{\"commands\": [{\"type\": 10.5}]}",
+         {1, 24},
+         "p.json:1:24: commands[0].type must be a whole number"},
+        {"{\"commands\": [{\"type\": 1, \"isDimension\": true}]}",
+         {1, 15},
          "p.json:1:15: commands[0] is a dimension but lacks the required member \"dimension\""},
-        {"{\"commands\": [{\"type\": 191}]}", {1, 15},
+        {"{\"commands\": [{\"type\": 191}]}",
+         {1, 15},
          "p.json:1:15: commands[0] is an assignment (type 191) but lacks the required member \"assignment\""},
-        {"{\"commands\": [{\"type\": 1, \"dimension\": {\"nominl\": 1}}]}", {1, 51},
+        {"{\"commands\": [{\"type\": 1, \"dimension\": {\"nominl\": 1}}]}",
+         {1, 51},
          "p.json:1:51: commands[0].dimension.nominl is not a member this format knows"},
-        {"{\"commands\": [{\"type\": 1, \"uniqueId\": [1, 2]},\n {\"type\": 1, \"uniqueId\": [1, 2]}]}", {2, 2},
+        {"{\"commands\": [{\"type\": 1, \"uniqueId\": [1, 2]},\n {\"type\": 1, \"uniqueId\": [1, 2]}]}",
+         {2, 2},
          "p.json:2:2: commands[1] repeats the unique id [1, 2] of an earlier command"},
-        {"{\"commands\": [{\"type\": 1, \"dimension\": {\"features\": [\"A\", 7]}}]}", {1, 59},
+        {"{\"commands\": [{\"type\": 1, \"dimension\": {\"features\": [\"A\", 7]}}]}",
+         {1, 59},
          "p.json:1:59: commands[0].dimension.features[1] must be a text"},
         {"{\"application\": {}}", {1, 1}, "p.json:1:1: the document lacks the required member \"commands\""},
         {"[]", {1, 1}, "p.json:1:1: the document must be an object"},
@@ -127,7 +137,19 @@ TEST(PartProgramFileTest, AFailedSaveLeavesTheOldFileAndTellsWhy) {
 
     const PartProgramLoadResult missing = loadPartProgramFile(dir.filePath(QStringLiteral("none.json")));
     EXPECT_FALSE(missing.program);
-    EXPECT_TRUE(missing.error.text().contains(QStringLiteral("cannot be read"))) << qPrintable(missing.error.text());
+    EXPECT_TRUE(missing.error.text().contains(QStringLiteral("cannot be read")))
+        << qPrintable(missing.error.text());
+}
+
+TEST(PartProgramFileTest, GeneratedProgramsHaveExactlyTheCommandsAskedForAndSurviveTheFile) {
+    const SimProgram program = generatePartProgram(40);
+    ASSERT_EQ(program.commands.size(), 40U);
+    EXPECT_EQ(program.commands.back().uniqueId, (UniqueId{1, 40}));
+    const PartProgramLoadResult reloaded =
+        parsePartProgram(partProgramJson(program), QStringLiteral("g.json"));
+    ASSERT_TRUE(reloaded.program) << qPrintable(reloaded.error.text());
+    EXPECT_EQ(reloaded.program->commands, program.commands);
+    EXPECT_TRUE(generatePartProgram(0).commands.empty());
 }
 
 }  // namespace

@@ -73,6 +73,14 @@ class JsonScanner {
             ++position_;
     }
 
+    // Past a separator (colon or comma) and the blanks after it, when it is there.
+    void skipSeparator() {
+        if (current() == ':' || current() == ',') {
+            ++position_;
+            skipBlanks();
+        }
+    }
+
     // From an opening quote to just past the closing one; the text between, unescaped.
     QString readString() {
         const qsizetype start = position_;
@@ -103,10 +111,7 @@ class JsonScanner {
         skipBlanks();
         while (position_ < text_.size() && current() != close) {
             skipValue();
-            if (current() == ':' || current() == ',') {
-                ++position_;
-                skipBlanks();
-            }
+            skipSeparator();
         }
         ++position_;
     }
@@ -121,15 +126,11 @@ class JsonScanner {
         while (current() == '"') {
             const QString key = readString();
             skipBlanks();
-            ++position_;  // the colon
-            skipBlanks();
+            skipSeparator();
             if (key == name)
                 return true;
             skipValue();
-            if (current() == ',') {
-                ++position_;
-                skipBlanks();
-            }
+            skipSeparator();
         }
         position_ = objectStart;
         return false;
@@ -146,10 +147,7 @@ class JsonScanner {
             if (index == wanted)
                 return true;
             skipValue();
-            if (current() == ',') {
-                ++position_;
-                skipBlanks();
-            }
+            skipSeparator();
         }
         position_ = arrayStart;
         return false;
