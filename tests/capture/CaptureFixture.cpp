@@ -28,6 +28,12 @@ std::unique_ptr<OnlineCapture> CaptureFixture::makeCapture() {
     return capture;
 }
 
+void CaptureFixture::switchOn() {
+    if (!capture_)
+        capture_ = makeCapture();
+    ASSERT_TRUE(capture_->switchOn(session_));
+}
+
 Gathered CaptureFixture::offline(HostSession& session) {
     readCharacteristics(*session.application, *session.commands, environment(), targets());
     return gathered(tables_, headerData_);

@@ -38,8 +38,10 @@ class CaptureFixture : public ::testing::Test {
     ReaderEnvironment environment() { return {settings_, language_, user_}; }
     ReaderTargets targets() { return {tables_, headerData_}; }
 
-    // A capture whose run ends are recorded in runEnds.
+    // A capture whose run ends are recorded in runEnds_.
     std::unique_ptr<OnlineCapture> makeCapture();
+    // Switches the capture on for the connected session (making the capture first if need be).
+    void switchOn();
     // What the offline read of the connected part program gathers, in the fixture's tables.
     Gathered offline(HostSession& session);
     // What the offline read of the program gathers, read from a host in the same process.
@@ -54,6 +56,8 @@ class CaptureFixture : public ::testing::Test {
     ValueTables tables_;
     HeaderDataValues headerData_;
     std::vector<RunEnd> runEnds_;
+    HostSession session_;
+    std::unique_ptr<OnlineCapture> capture_;
 };
 
 Gathered gathered(const ValueTables& tables, const HeaderDataValues& headerData);

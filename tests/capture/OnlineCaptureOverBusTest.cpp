@@ -29,12 +29,6 @@ class OnlineCaptureOverBusTest : public CaptureFixture {
         ASSERT_TRUE(connectToHost(session_, connector_, language_, user_));
     }
 
-    void switchOn() {
-        if (!capture_)
-            capture_ = makeCapture();
-        ASSERT_TRUE(capture_->switchOn(session_));
-    }
-
     void run(int terminationType = 0) { host_->simulator(QStringLiteral("Run"), {terminationType}); }
 
     bool waitForRunEnds(std::size_t count) {
@@ -43,8 +37,6 @@ class OnlineCaptureOverBusTest : public CaptureFixture {
 
     BusHostConnector connector_;
     std::unique_ptr<HostSimProcess> host_;
-    HostSession session_;
-    std::unique_ptr<OnlineCapture> capture_;
 };
 
 TEST_F(OnlineCaptureOverBusTest, TheCaptureOfARunYieldsExactlyTheRowsOfTheOfflineRead) {

@@ -24,15 +24,7 @@ class OnlineCaptureTest : public CaptureFixture {
         ASSERT_TRUE(connectToHost(session_, connector, language_, user_));
     }
 
-    void switchOn() {
-        if (!capture_)
-            capture_ = makeCapture();
-        ASSERT_TRUE(capture_->switchOn(session_));
-    }
-
     std::shared_ptr<SimHost> host_;
-    HostSession session_;
-    std::unique_ptr<OnlineCapture> capture_;
 };
 
 TEST_F(OnlineCaptureTest, ARunIsCapturedCommandByCommandAndHandedOverAtItsEnd) {
