@@ -28,6 +28,9 @@ class HostEventSource : public QObject {
     // A command was added to a part program.
     void objectAdded(std::shared_ptr<korvex::HostPartProgram> partProgram,
                      std::shared_ptr<korvex::HostCommand> command);
+    // The host program ended or can no longer be reached; no further events will come. The message
+    // says what happened, for the user.
+    void hostLost(const QString& message);
 };
 
 }  // namespace korvex

@@ -1,11 +1,9 @@
 #include "host/CommandSnapshotReader.h"
-#include "host/HostAssignment.h"
 #include "host/HostCallError.h"
 #include "host/HostCommand.h"
 #include "host/HostCommandCollection.h"
-#include "host/HostComment.h"
-#include "host/HostDimension.h"
 #include "host/HostPartProgram.h"
+#include "host/SnapshotObjects.h"
 #include "host/sim/SimModel.h"
 
 namespace korvex {
@@ -17,60 +15,6 @@ std::shared_ptr<SimModel> lockModel(const std::weak_ptr<SimModel>& model) {
         throw HostCallError(QStringLiteral("KORVEX is no longer running."));
     return locked;
 }
-
-class SimDimension : public HostDimension {
-  public:
-    explicit SimDimension(DimensionSnapshot data) : data_(std::move(data)) {}
-
-    double bonus() override { return data_.bonus; }
-    double deviation() override { return data_.deviation; }
-    double datumLength() override { return data_.datumLength; }
-    double nominal() override { return data_.nominal; }
-    double max() override { return data_.max; }
-    double measured() override { return data_.measured; }
-    double min() override { return data_.min; }
-    double minusTolerance() override { return data_.minusTolerance; }
-    double plusTolerance() override { return data_.plusTolerance; }
-    double outOfTolerance() override { return data_.outOfTolerance; }
-    QString name() override { return data_.name; }
-    QString featureName(int number) override { return third(data_.featureNames, number); }
-    QString axisLabel() override { return data_.axisLabel; }
-    QString datumLabel(int number) override { return third(data_.datumLabels, number); }
-    int outputCode() override { return data_.outputCode; }
-    int unitCode() override { return data_.unitCode; }
-    bool isLocationAxis() override { return data_.isLocationAxis; }
-    bool isTruePositionAxis() override { return data_.isTruePositionAxis; }
-
-  private:
-    static QString third(const std::array<QString, 3>& texts, int number) {
-        return number >= 1 && number <= 3 ? texts[static_cast<std::size_t>(number - 1)] : QString();
-    }
-
-    DimensionSnapshot data_;
-};
-
-class SimCommentObject : public HostComment {
-  public:
-    explicit SimCommentObject(SimComment data) : data_(std::move(data)) {}
-
-    int kind() override { return data_.kind; }
-    QString text() override { return data_.text; }
-    QString line(int number) override { return number >= 1 ? data_.lines.value(number - 1) : QString(); }
-
-  private:
-    SimComment data_;
-};
-
-class SimAssignment : public HostAssignment {
-  public:
-    explicit SimAssignment(AssignmentSnapshot data) : data_(std::move(data)) {}
-
-    QString variableName() override { return data_.variableName; }
-    QString value() override { return data_.value; }
-
-  private:
-    AssignmentSnapshot data_;
-};
 
 class SimCommandObject : public HostCommand {
   public:
@@ -85,15 +29,17 @@ class SimCommandObject : public HostCommand {
 
     std::shared_ptr<HostDimension> dimension() override {
         const SimCommand& command = data();
-        return command.dimension ? std::make_shared<SimDimension>(*command.dimension) : nullptr;
+        return command.dimension ? makeDimensionObject(*command.dimension) : nullptr;
     }
     std::shared_ptr<HostComment> comment() override {
         const SimCommand& command = data();
-        return command.comment ? std::make_shared<SimCommentObject>(*command.comment) : nullptr;
+        if (!command.comment)
+            return nullptr;
+        return makeCommentObject({command.comment->kind, command.comment->text, command.comment->lines});
     }
     std::shared_ptr<HostAssignment> assignment() override {
         const SimCommand& command = data();
-        return command.assignment ? std::make_shared<SimAssignment>(*command.assignment) : nullptr;
+        return command.assignment ? makeAssignmentObject(*command.assignment) : nullptr;
     }
 
     QString fieldText(int code, int index) override {
