@@ -1,3 +1,4 @@
+#include "app/WindowFixture.h"
 #include "app/core/Session.h"
 #include "app/window/CharacteristicBrowser.h"
 #include "app/window/LampWidget.h"
@@ -5,6 +6,7 @@
 #include "app/window/MainWindowActions.h"
 #include "app/window/WindowPositionDialog.h"
 #include "characteristics/ToleranceEvaluation.h"
+#include "host/InProcessHostConnector.h"
 #include "support/RecordingUserInteraction.h"
 #include "support/TestFiles.h"
 
@@ -25,55 +27,7 @@
 namespace korvex {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-  protected:
-    MainWindowTest() {
-        const QString languages = test::sourceDir() + QStringLiteral("/LanguageFiles/");
-        for (const char* name : {"German.dll", "English.dll"}) {
-            test::writeFile(
-                dir_.filePath(QStringLiteral("program/LanguageFiles/")) + QString::fromLatin1(name),
-                test::readFile(languages + QString::fromLatin1(name)));
-        }
-        test::writeFile(dir_.filePath(QStringLiteral("program/HeaderData.cfg")), "Operator\r\nMachine\r\n");
-    }
-
-    MainWindow& openWindow() {
-        window_ = std::make_unique<MainWindow>(session_, &user_);
-        window_->load();
-        return *window_;
-    }
-
-    void addRow(const char* id, const char* axis, double outTol, bool overLimit) {
-        CharacteristicRecord& row = session_.values.appendRow();
-        row.id = QString::fromLatin1(id);
-        row.axis = QString::fromLatin1(axis);
-        row.outTol = outTol;
-        row.overLimit = overLimit;
-        row.outputMode = QStringLiteral("PROTOKOLL");
-    }
-
-    template <typename T>
-    T* child(const char* name) {
-        T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    QColor valueColour(int row) {
-        return child<QTableWidget>("FlexGridMerkmalswerte")->item(row, 1)->background().color();
-    }
-
-    QTemporaryDir dir_;
-    Session session_{.programFolder = dir_.filePath(QStringLiteral("program")),
-                     .settings = SettingsStore({dir_.filePath(QStringLiteral("machine.ini")),
-                                                dir_.filePath(QStringLiteral("user.ini"))}),
-                     .language = {},
-                     .arguments = {},
-                     .values = {},
-                     .headerData = {}};
-    test::RecordingUserInteraction user_;
-    std::unique_ptr<MainWindow> window_;
-};
+using MainWindowTest = WindowFixture;
 
 TEST_F(MainWindowTest, TakesEveryTextFromTheLanguageAndSwitchesLanguage) {
     openWindow();
@@ -168,7 +122,7 @@ TEST_F(MainWindowTest, CountsAndLampsFollowTheEvaluation) {
     EXPECT_EQ(child<LampWidget>("shpLampOOT")->color(), QColor(255, 0, 0));
     EXPECT_EQ(child<LampWidget>("shpLampOK")->color(), QColor(0, 64, 0));
 
-    window_->dimEvaluation();
+    window_->resetResults();
     EXPECT_EQ(child<QLabel>("lblAnzOOT")->text(), QStringLiteral("0"));
     EXPECT_EQ(child<LampWidget>("shpLampOOT")->color(), QColor(64, 0, 0));
     EXPECT_EQ(child<LampWidget>("shpLampKritisch")->color(), QColor(64, 64, 0));

@@ -9,7 +9,7 @@ namespace korvex {
 // The report output of the run control: importing a report layout file into the settings and
 // filling the marked characteristics into a workbook.
 class ReportOutput {
-public:
+  public:
     virtual ~ReportOutput() = default;
 
     // False when the layout file cannot be loaded.

@@ -8,10 +8,10 @@
 #include "characteristics/HostFailureMessage.h"
 #include "host/ConnectToHost.h"
 #include "host/HostApplication.h"
+#include "host/HostCallError.h"
 #include "host/HostCommand.h"
 #include "host/HostCommandCollection.h"
 #include "host/HostDimension.h"
-#include "host/HostCallError.h"
 #include "host/HostPartProgram.h"
 #include "host/HostSession.h"
 #include "output/AsciiOutput.h"
@@ -33,13 +33,14 @@ constexpr int kLayoutNotLoadedText = 9;
 // The host's toolbar layout is copied aside before the offline read and handed back afterwards, with
 // the host window's size, which the walk may change.
 class ToolbarStateKeeper {
-public:
+  public:
     explicit ToolbarStateKeeper(HostApplication& application)
         : application_(application),
           copy_(QDir(application.toolbarStateTargetFolder()).filePath(QStringLiteral("toolbarstate.dat"))),
           width_(application.windowWidth()),
           height_(application.windowHeight()) {
-        const QString source = QDir(application.toolbarStateSourceFolder()).filePath(QStringLiteral("toolbarstate.dat"));
+        const QString source =
+            QDir(application.toolbarStateSourceFolder()).filePath(QStringLiteral("toolbarstate.dat"));
         QFile::remove(copy_);
         copied_ = QFile::copy(source, copy_);
     }
@@ -53,7 +54,7 @@ public:
         }
     }
 
-private:
+  private:
     HostApplication& application_;
     QString copy_;
     double width_;
@@ -126,7 +127,9 @@ void RunControl::readProgramOffline() {
     actOnStartOptions();
 }
 
-bool RunControl::isCapturing() const { return capture_ != nullptr && capture_->isOn(); }
+bool RunControl::isCapturing() const {
+    return capture_ != nullptr && capture_->isOn();
+}
 
 void RunControl::toggleOnlineReceive() {
     if (isCapturing()) {
@@ -153,8 +156,9 @@ void RunControl::switchCaptureOn() {
     }
     parts_.view.clearCharacteristics();
     parts_.view.resetResults();
-    capture_ = std::make_unique<OnlineCapture>(ReaderEnvironment{session.settings, session.language, parts_.user},
-                                               ReaderTargets{session.values, session.headerData});
+    capture_ =
+        std::make_unique<OnlineCapture>(ReaderEnvironment{session.settings, session.language, parts_.user},
+                                        ReaderTargets{session.values, session.headerData});
     QObject::connect(capture_.get(), &OnlineCapture::runEnded, this, &RunControl::endOfRun);
     QObject::connect(capture_.get(), &OnlineCapture::commandCaptured, this,
                      [this] { parts_.view.showHeaderDataValues(); });
@@ -202,8 +206,8 @@ void RunControl::actOnStartOptions() {
         return;
     }
     if (!parts_.report.importLayout(arguments.at(3))) {
-        parts_.user.showMessage({.text = parts_.session.language.text(LanguageTable::MessageBoxen,
-                                                                       kLayoutNotLoadedText)});
+        parts_.user.showMessage(
+            {.text = parts_.session.language.text(LanguageTable::MessageBoxen, kLayoutNotLoadedText)});
         endUnattendedRun(false);
         return;
     }
@@ -212,7 +216,8 @@ void RunControl::actOnStartOptions() {
 
 void RunControl::fillReports() {
     const StartArguments& arguments = parts_.session.arguments;
-    bool produced = parts_.report.fillReport(arguments.at(2), arguments.at(4) == u"OOT", parts_.view.selection());
+    bool produced =
+        parts_.report.fillReport(arguments.at(2), arguments.at(4) == u"OOT", parts_.view.selection());
     if (arguments.at(4) == u"ALO") {
         const Selection outOfTolerance =
             startOptionSelection(parts_.session.values.rows(), arguments.runMode(), QStringLiteral("OOT"));
@@ -249,14 +254,19 @@ void RunControl::writeAsciiIntoChosenFolder() {
 AsciiOutputResult RunControl::outputAscii(AsciiFolder folder) {
     Session& session = parts_.session;
     try {
-        const PartProgramFacts facts =
-            parts_.host.partProgram != nullptr ? readPartProgramFacts(*parts_.host.partProgram) : PartProgramFacts{};
+        const PartProgramFacts facts = parts_.host.partProgram != nullptr
+                                           ? readPartProgramFacts(*parts_.host.partProgram)
+                                           : PartProgramFacts{};
         const Selection selection = parts_.view.selection();
         const AsciiOutputSources sources{session.values, selection, session.headerData, facts};
-        const AsciiOutputContext context{session.settings, session.language, parts_.user, session.programFolder,
+        const AsciiOutputContext context{session.settings,
+                                         session.language,
+                                         parts_.user,
+                                         session.programFolder,
                                          {QDateTime::currentDateTime(), QLocale()}};
         if (folder == AsciiFolder::Chosen) {
-            return writeAsciiFile(sources, context) ? AsciiOutputResult::Written : AsciiOutputResult::NotWritten;
+            return writeAsciiFile(sources, context) ? AsciiOutputResult::Written
+                                                    : AsciiOutputResult::NotWritten;
         }
         return runAsciiOutput(sources, context, session.arguments.isUnattended());
     } catch (const HostCallError& error) {

@@ -21,7 +21,7 @@ class UserInteraction;
 // the end-of-run processing, and the unattended outputs with the program's end.
 class RunControl : public QObject {
     Q_OBJECT
-public:
+  public:
     struct Parts {
         Session& session;
         HostSession& host;
@@ -47,7 +47,7 @@ public:
     // Has the host open the command of a characteristic row; an axis row opens its whole block.
     void locateInHost(int rowNumber);
 
-private:
+  private:
     bool connect();
     void showProgramLabels();
     void switchCaptureOn();

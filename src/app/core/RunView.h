@@ -19,7 +19,7 @@ struct ProgramLabels {
 // What the run control needs of the main window. The window implements it with its widgets; tests
 // with a recording stand-in.
 class RunView {
-public:
+  public:
     virtual ~RunView() = default;
 
     virtual void showProgramLabels(const ProgramLabels& labels) = 0;

@@ -11,10 +11,11 @@ bool UnavailableReportOutput::importLayout(const QString& /*layoutFile*/) {
 
 bool UnavailableReportOutput::fillReport(const QString& workbook, bool /*onlySelected*/,
                                          const Selection& /*selection*/) {
-    user_.showMessage({.text = QStringLiteral("The report into %1 was not filled: this version of the program "
-                                              "cannot fill report workbooks yet.")
-                                   .arg(workbook),
-                       .icon = MessageIcon::Critical});
+    user_.showMessage(
+        {.text = QStringLiteral("The report into %1 was not filled: this version of the program "
+                                "cannot fill report workbooks yet.")
+                     .arg(workbook),
+         .icon = MessageIcon::Critical});
     return false;
 }
 

@@ -2,18 +2,18 @@
 
 #include "app/core/HeaderDataFile.h"
 #include "app/core/RunControl.h"
-#include "app/core/UnavailableReportOutput.h"
 #include "app/core/Session.h"
 #include "app/core/Twips.h"
+#include "app/core/UnavailableReportOutput.h"
 #include "app/window/AboutDialog.h"
 #include "app/window/CharacteristicBrowser.h"
-#include "app/window/output/AsciiSetupDialog.h"
-#include "app/window/output/OutputFileSetupDialog.h"
-#include "app/window/output/SelectFolderDialog.h"
 #include "app/window/EvaluationPanel.h"
 #include "app/window/MainWindowActions.h"
 #include "app/window/WidgetUserInteraction.h"
 #include "app/window/WindowPositionDialog.h"
+#include "app/window/output/AsciiSetupDialog.h"
+#include "app/window/output/OutputFileSetupDialog.h"
+#include "app/window/output/SelectFolderDialog.h"
 #include "characteristics/TrafficLightColours.h"
 #include "host/HostSession.h"
 #include "output/SettingTexts.h"
@@ -114,7 +114,14 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
 
     browser_ =
         new CharacteristicBrowser({characteristicList_, valueGrid_, commentList_}, session_, *user_, this);
+    if (outputs.report == nullptr) {
+        ownReport_ = std::make_unique<UnavailableReportOutput>(*user_);
+        outputs.report = ownReport_.get();
+    }
+    runControl_ =
+        new RunControl({session_, session_.host, outputs.host, *this, *user_, *outputs.report}, this);
     connectMarkButtons();
+    connectRunActions();
     connect(actions_->windowPosition, &QAction::triggered, this, &MainWindow::openWindowPosition);
     connect(actions_, &MainWindowActions::languageChosen, this, &MainWindow::switchLanguage);
     connect(actions_->about, &QAction::triggered, this, &MainWindow::openAbout);
@@ -282,9 +289,8 @@ void MainWindow::connectRunActions() {
     connect(valueGrid_, &QTableWidget::cellDoubleClicked, this,
             [this] { runControl_->locateInHost(characteristicList_->currentRow() + 1); });
     connect(actions_->outputFileSettings, &QAction::triggered, this, &MainWindow::openOutputFileSettings);
-    connect(actions_->asciiSettings, &QAction::triggered, this, [this] {
-        showDialog(new AsciiSetupDialog(outputDialogContext(), this));
-    });
+    connect(actions_->asciiSettings, &QAction::triggered, this,
+            [this] { showDialog(new AsciiSetupDialog(outputDialogContext(), this)); });
     // What this version cannot do yet stays visible but disabled.
     for (QAction* action : {actions_->liveProtocol, actions_->fillReport, actions_->savePartProgram,
                             actions_->headerData, actions_->reportLayout, actions_->batchFile}) {
@@ -321,14 +327,18 @@ void MainWindow::showProgramLabels(const ProgramLabels& labels) {
     programValues_[3]->setText(labels.drawingNumber);
 }
 
-void MainWindow::clearCharacteristics() { browser_->clear(); }
+void MainWindow::clearCharacteristics() {
+    browser_->clear();
+}
 
 void MainWindow::resetResults() {
     browser_->clearValues();
     dimEvaluation();
 }
 
-void MainWindow::showCharacteristics() { browser_->fillList(); }
+void MainWindow::showCharacteristics() {
+    browser_->fillList();
+}
 
 void MainWindow::showCaptureState(bool on) {
     actions_->setOnlinePressed(on);
@@ -338,15 +348,22 @@ void MainWindow::showCaptureState(bool on) {
     }
 }
 
-void MainWindow::minimize() { showMinimized(); }
+void MainWindow::minimize() {
+    showMinimized();
+}
 
-Selection MainWindow::selection() const { return browser_->selection(); }
+Selection MainWindow::selection() const {
+    return browser_->selection();
+}
 
-void MainWindow::setSelection(const Selection& selection) { browser_->setSelection(selection); }
+void MainWindow::setSelection(const Selection& selection) {
+    browser_->setSelection(selection);
+}
 
 void MainWindow::askForOutputFolder() {
     auto* dialog = new SelectFolderDialog(outputDialogContext(), this);
-    connect(dialog, &SelectFolderDialog::folderConfirmed, runControl_, &RunControl::writeAsciiIntoChosenFolder);
+    connect(dialog, &SelectFolderDialog::folderConfirmed, runControl_,
+            &RunControl::writeAsciiIntoChosenFolder);
     showDialog(dialog);
 }
 

@@ -30,12 +30,18 @@ class WidgetUserInteraction;
 
 // frm_Hauptfenster: the part program, its characteristics with the marking, the values of one
 // characteristic, its comment, the counts with their lamps and the header data.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public RunView {
     Q_OBJECT
   public:
+    struct Outputs {
+        HostConnector& host;
+        // The report filler; without one, report requests are refused with a message.
+        ReportOutput* report = nullptr;
+    };
+
     // Messages, status texts and progress go to `user` when given (tests), else to this window's own
     // message boxes, status bar and progress bar.
-    explicit MainWindow(Session& session, UserInteraction* user = nullptr);
+    MainWindow(Session& session, Outputs outputs, UserInteraction* user = nullptr);
     ~MainWindow() override;
 
     UserInteraction& user() { return *user_; }
@@ -65,7 +71,7 @@ class MainWindow : public QMainWindow {
     void askForOutputFolder() override;
     void endProgram(int exitStatus) override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // The program is to end with this exit status (the unattended runs, the file menu's exit).
     void programEnded(int exitStatus);
 

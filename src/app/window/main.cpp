@@ -37,8 +37,9 @@ int main(int argc, char* argv[]) {
 
     const std::unique_ptr<korvex::HostConnector> host = korvex::makePlatformHostConnector();
     korvex::MainWindow window(session, {.host = *host});
-    QObject::connect(&window, &korvex::MainWindow::programEnded, &application,
-                     [](int status) { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+    QObject::connect(
+        &window, &korvex::MainWindow::programEnded, &application,
+        [](int status) { QCoreApplication::exit(status); }, Qt::QueuedConnection);
     window.load();
 
     const bool display = QGuiApplication::platformName() != u"offscreen";
