@@ -24,6 +24,11 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
+# A program folder of its own, with the header-data list of the example.
+home=$(mktemp -d)
+cp -r "$bin/LanguageFiles" examples/demo/HeaderData.cfg "$home/"
+export KORVEX_TABULOR_HOME=$home
+
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
     "$bin/korvex-tabulor" "$@"
     exit

@@ -9,11 +9,13 @@ out=$(realpath "$1")
 mkdir -p "$out"
 bin=build/release/bin
 settings=$(mktemp -d)
+cp -r "$bin/LanguageFiles" examples/demo/HeaderData.cfg "$settings/"
 
 xvfb-run -a -s "-screen 0 1280x860x24" dbus-run-session -- bash -c '
     set -euo pipefail
     bin=$1 out=$2 settings=$3
     export KORVEX_TABULOR_MACHINE_SETTINGS=$settings/machine.ini KORVEX_TABULOR_USER_SETTINGS=$settings/user.ini
+    export KORVEX_TABULOR_HOME=$settings
     "$bin/korvex-host-sim" --no-window examples/housing.json & host=$!
     sleep 1
     "$bin/korvex-tabulor" & tabulor=$!
@@ -25,8 +27,8 @@ xvfb-run -a -s "-screen 0 1280x860x24" dbus-run-session -- bash -c '
     sleep 2
     xdotool mousemove 120 300 click 1
     sleep 1
-    import -window root -crop 1130x820+0+0 "$out/main-window.png"
+    import -window root -crop 1120x780+0+0 "$out/main-window.png"
     xdotool mousemove 96 9 click 1
     sleep 1
-    import -window root -crop 1130x820+0+0 "$out/settings-menu.png"
+    import -window root -crop 1120x780+0+0 "$out/settings-menu.png"
     kill $tabulor $host' _ "$bin" "$out" "$settings"
