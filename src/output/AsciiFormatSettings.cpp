@@ -1,6 +1,6 @@
 #include "output/AsciiFormatSettings.h"
 
-#include "output/SettingTexts.h"
+#include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
 #include "util/WriteNotation.h"
 

@@ -2,7 +2,7 @@
 
 #include "characteristics/CharacteristicRecord.h"
 #include "characteristics/CommentRecord.h"
-#include "output/NumberText.h"
+#include "util/NumberText.h"
 
 #include <algorithm>
 

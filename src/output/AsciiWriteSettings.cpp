@@ -1,6 +1,6 @@
 #include "output/AsciiWriteSettings.h"
 
-#include "output/SettingTexts.h"
+#include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
 
 namespace korvex {

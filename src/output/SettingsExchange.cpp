@@ -1,6 +1,6 @@
 #include "output/SettingsExchange.h"
 
-#include "output/OutputMessages.h"
+#include "util/MessageBoxen.h"
 
 namespace korvex {
 namespace {

@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "settings/SettingTexts.h"
+
 #include <QSettings>
 
 namespace korvex {
@@ -29,7 +31,7 @@ void SettingsStore::chooseRootFromUserSwitch() {
     root_ = SettingsRoot::MachineWide;
     const QString perUser =
         readSettingPath(SettingsRoot::PerUser, keys::kCurrentUser, QStringLiteral("False"));
-    if (perUser.toUpper() == u"TRUE") {
+    if (switchIsOn(perUser)) {
         root_ = SettingsRoot::PerUser;
     }
 }
@@ -74,16 +76,8 @@ bool SettingsStore::writeSettingPath(SettingsRoot root, keys::SettingKey key, co
     return settings->status() == QSettings::NoError;
 }
 
-QString SettingsStore::refusedWriteText() const {
-    return QStringLiteral("The settings could not be stored in %1.").arg(locationOf(root_));
-}
-
-const QString& SettingsStore::locationOf(SettingsRoot root) const {
-    return root == SettingsRoot::MachineWide ? locations_.machineWide : locations_.perUser;
-}
-
 std::unique_ptr<QSettings> SettingsStore::open(SettingsRoot root) const {
-    const QString& location = locationOf(root);
+    const QString& location = root == SettingsRoot::MachineWide ? locations_.machineWide : locations_.perUser;
 #ifdef Q_OS_WIN
     return std::make_unique<QSettings>(location, QSettings::NativeFormat);
 #else

@@ -39,12 +39,8 @@ class SettingsStore {
     [[nodiscard]] bool writeSetting(keys::SettingKey key, const QString& value) const;
     [[nodiscard]] bool writeSettingPath(SettingsRoot root, keys::SettingKey key, const QString& value) const;
 
-    // What to tell the user when a write was refused: where the current root lives.
-    QString refusedWriteText() const;
-
   private:
     std::unique_ptr<QSettings> open(SettingsRoot root) const;
-    const QString& locationOf(SettingsRoot root) const;
     std::optional<QString> peekSettingPath(SettingsRoot root, keys::SettingKey key) const;
 
     SettingsLocations locations_;

@@ -1,4 +1,4 @@
-#include "output/NumberText.h"
+#include "util/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "app/core/CharacteristicDisplay.h"
 
 #include "characteristics/CommentRecord.h"
-#include "output/NumberText.h"
+#include "util/NumberText.h"
 
 namespace korvex {
 namespace {

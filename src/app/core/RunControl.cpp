@@ -15,7 +15,7 @@
 #include "host/HostPartProgram.h"
 #include "host/HostSession.h"
 #include "output/AsciiOutput.h"
-#include "output/SettingTexts.h"
+#include "settings/SettingTexts.h"
 #include "util/UserInteraction.h"
 
 #include <QDateTime>

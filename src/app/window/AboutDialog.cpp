@@ -1,6 +1,6 @@
 #include "app/window/AboutDialog.h"
 
-#include "app/window/WindowOnTop.h"
+#include "app/window/common/WindowOnTop.h"
 #include "util/AppVersion.h"
 #include "util/LanguageTables.h"
 

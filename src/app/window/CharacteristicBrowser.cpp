@@ -2,7 +2,7 @@
 
 #include "app/core/CharacteristicDisplay.h"
 #include "app/core/Session.h"
-#include "output/SettingTexts.h"
+#include "settings/SettingTexts.h"
 #include "util/UserInteraction.h"
 
 #include <QCoreApplication>

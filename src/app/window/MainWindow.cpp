@@ -11,13 +11,15 @@
 #include "app/window/MainWindowActions.h"
 #include "app/window/WidgetUserInteraction.h"
 #include "app/window/WindowPositionDialog.h"
+#include "app/window/common/DialogParts.h"
 #include "app/window/output/AsciiSetupDialog.h"
 #include "app/window/output/OutputFileSetupDialog.h"
 #include "app/window/output/SelectFolderDialog.h"
 #include "characteristics/TrafficLightColours.h"
 #include "host/HostSession.h"
-#include "output/SettingTexts.h"
+#include "settings/SettingTexts.h"
 #include "util/LanguageLoader.h"
+#include "util/MessageBoxen.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -66,12 +68,6 @@ QTableWidget* namedGrid(const char* name, int rows, int columns) {
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setAlternatingRowColors(true);
     return grid;
-}
-
-QLabel* namedLabel(const char* name) {
-    auto* label = new QLabel;
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
 }
 
 }  // namespace
@@ -135,7 +131,7 @@ QWidget* MainWindow::buildProgramFrame() {
     const char* valueNames[] = {"lbl_Programmname", "lblProgName", "lblIndex", "lblZgNr"};
     for (std::size_t i = 0; i < programValues_.size(); ++i) {
         programCaptions_[i] = new QLabel;
-        programValues_[i] = namedLabel(valueNames[i]);
+        programValues_[i] = named<QLabel>(QString::fromLatin1(valueNames[i]), nullptr);
         programValues_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         QFont bold = programValues_[i]->font();
         bold.setBold(true);
@@ -227,7 +223,7 @@ void MainWindow::switchLanguage(const QString& language) {
     changeLanguage(language, session_.programFolder, session_.language, *user_);
     // The chosen name is stored even when its file is missing, so the next start tells it again.
     if (!session_.settings.writeSetting(keys::kLanguage, language)) {
-        user_->showMessage({.text = session_.settings.refusedWriteText(), .icon = MessageIcon::Critical});
+        tellSettingsNotStored(*user_, session_.language);
     }
     applyLanguage();
 }

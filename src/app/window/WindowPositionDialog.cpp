@@ -2,8 +2,10 @@
 
 #include "app/core/Session.h"
 #include "app/core/Twips.h"
-#include "app/window/WindowOnTop.h"
+#include "app/window/common/DialogParts.h"
+#include "app/window/common/WindowOnTop.h"
 #include "util/AppVersion.h"
+#include "util/MessageBoxen.h"
 #include "util/UserInteraction.h"
 
 #include <QDialogButtonBox>
@@ -26,15 +28,11 @@ QLineEdit* positionField(const char* name, bool editable) {
 }
 
 QLabel* namedLabel(const char* name) {
-    auto* label = new QLabel;
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    return named<QLabel>(QString::fromLatin1(name), nullptr);
 }
 
 QPushButton* namedButton(const char* name) {
-    auto* button = new QPushButton;
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return named<QPushButton>(QString::fromLatin1(name), nullptr);
 }
 
 }  // namespace
@@ -86,18 +84,12 @@ WindowPositionDialog::WindowPositionDialog(QWidget& mainWindow, const Session& s
 }
 
 void WindowPositionDialog::applyTexts(const Session& session) {
-    const auto text = [&](int entry) {
-        return session.language.text(LanguageTable::WindowPositionSetup, entry);
-    };
-    setWindowTitle(applicationTitle() + u' ' + text(2));
-    findChild<QGroupBox*>(QStringLiteral("Frame1"))->setTitle(text(3));
-    const char* labels[] = {"Label1", "Label2", "Label3", "Label4"};
-    for (int i = 0; i < 4; ++i) {
-        findChild<QLabel*>(QString::fromLatin1(labels[i]))->setText(text(4 + i));
-    }
-    findChild<QPushButton*>(QStringLiteral("cmd_POS_LESEN"))->setText(text(8));
-    findChild<QPushButton*>(QStringLiteral("cmd_POS_SAVE"))->setText(text(9));
-    findChild<QPushButton*>(QStringLiteral("cmd_CANCEL"))->setText(text(10));
+    setWindowTitle(applicationTitle() + u' ' + session.language.text(LanguageTable::WindowPositionSetup, 2));
+    setCaptions(*this,
+                {QStringLiteral("Frame1"), QStringLiteral("Label1"), QStringLiteral("Label2"),
+                 QStringLiteral("Label3"), QStringLiteral("Label4"), QStringLiteral("cmd_POS_LESEN"),
+                 QStringLiteral("cmd_POS_SAVE"), QStringLiteral("cmd_CANCEL")},
+                session.language, LanguageTable::WindowPositionSetup, 3);
 }
 
 void WindowPositionDialog::showStoredPosition(const Session& session, UserInteraction& user) {
@@ -113,10 +105,7 @@ void WindowPositionDialog::showStoredPosition(const Session& session, UserIntera
     readCurrentPosition();
     oldTop_->setText(top_->text());
     oldLeft_->setText(left_->text());
-    const auto& language = session.language;
-    user.showMessage({.text = language.text(LanguageTable::MessageBoxen, 6) + QStringLiteral("\r\n") +
-                              language.text(LanguageTable::MessageBoxen, 7),
-                      .icon = MessageIcon::Information});
+    showMessageBoxen(user, session.language, MessageIcon::Information, {6, 7});
 }
 
 void WindowPositionDialog::readCurrentPosition() {
@@ -128,7 +117,7 @@ void WindowPositionDialog::savePosition() {
     // The position is stored as typed; the main window stays where the operator put it.
     if (!session_.settings.writeSetting(keys::kTop, top_->text()) ||
         !session_.settings.writeSetting(keys::kLeft, left_->text())) {
-        user_.showMessage({.text = session_.settings.refusedWriteText(), .icon = MessageIcon::Critical});
+        tellSettingsNotStored(user_, session_.language);
         return;
     }
     accept();

@@ -2,7 +2,7 @@
 #include "app/core/RunControl.h"
 #include "app/core/Session.h"
 #include "app/window/MainWindow.h"
-#include "app/window/WindowOnTop.h"
+#include "app/window/common/WindowOnTop.h"
 #include "host/HostConnector.h"
 #include "settings/SettingsLocations.h"
 #include "util/ProgramFolder.h"

@@ -1,6 +1,7 @@
 #include "app/window/output/AsciiSetupDialog.h"
 
-#include "app/window/output/DialogParts.h"
+#include "app/window/common/DialogParts.h"
+#include "app/window/common/WindowOnTop.h"
 #include "output/AsciiFormatSettings.h"
 #include "output/SettingsExchange.h"
 
@@ -37,7 +38,7 @@ std::size_t at(int column) {
 AsciiSetupDialog::AsciiSetupDialog(const OutputDialogContext& context, QWidget* parent)
     : QDialog(parent), context_(context), format_(loadAsciiFormat(context.settings)) {
     setObjectName(QStringLiteral("frm_ASCII_Setup"));
-    keepOnTop(*this);
+    setWindowOnTop(this, true);
     auto* settings = new QHBoxLayout;
     settings->addWidget(delimiterFrame(), 1);
     settings->addWidget(fileTypeFrame());

@@ -1,12 +1,11 @@
 #include "app/window/output/OutputDialogContext.h"
 
-#include "output/OutputMessages.h"
+#include "util/MessageBoxen.h"
 
 namespace korvex {
 
 void tellSettingsNotStored(const OutputDialogContext& context) {
-    constexpr int kOperationFailedEntry = 22;
-    showMessageBoxen(context.user, context.language, MessageIcon::Critical, {kOperationFailedEntry});
+    tellSettingsNotStored(context.user, context.language);
 }
 
 }  // namespace korvex

@@ -1,6 +1,7 @@
 #include "app/window/output/OutputFileSetupDialog.h"
 
-#include "app/window/output/DialogParts.h"
+#include "app/window/common/DialogParts.h"
+#include "app/window/common/WindowOnTop.h"
 #include "app/window/output/FolderChooser.h"
 #include "output/SettingsExchange.h"
 
@@ -51,7 +52,7 @@ std::size_t at(int i) {
 OutputFileSetupDialog::OutputFileSetupDialog(const OutputDialogContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName(QStringLiteral("frm_Ausgabedatei_Setup"));
-    keepOnTop(*this);
+    setWindowOnTop(this, true);
     auto* upper = new QHBoxLayout;
     upper->addWidget(folderFrame(), 1);
     upper->addWidget(programFrame(), 1);

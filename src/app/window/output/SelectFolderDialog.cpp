@@ -1,6 +1,7 @@
 #include "app/window/output/SelectFolderDialog.h"
 
-#include "app/window/output/DialogParts.h"
+#include "app/window/common/DialogParts.h"
+#include "app/window/common/WindowOnTop.h"
 #include "app/window/output/FolderChooser.h"
 #include "settings/SettingsStore.h"
 
@@ -26,7 +27,7 @@ SelectFolderDialog::SelectFolderDialog(const OutputDialogContext& context, QWidg
       context_(context),
       folder_(new FolderChooser(QStringLiteral("Drive1"), QStringLiteral("Dir1"), this)) {
     setObjectName(QStringLiteral("frm_SelectFolder"));
-    keepOnTop(*this);
+    setWindowOnTop(this, true);
     const auto text = [this](int entry) { return context_.text(LanguageTable::SelectOutputFolder, entry); };
     setWindowTitle(text(kTitleEntry));
     auto* ok = named<QPushButton>(QStringLiteral("cmdOK"), this);

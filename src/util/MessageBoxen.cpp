@@ -1,4 +1,4 @@
-#include "output/OutputMessages.h"
+#include "util/MessageBoxen.h"
 
 #include "util/LanguageTables.h"
 
@@ -13,6 +13,11 @@ void showMessageBoxen(UserInteraction& user, const LanguageTables& language, Mes
         lines.append(language.text(LanguageTable::MessageBoxen, entry));
     }
     user.showMessage({.text = lines.join(QStringLiteral("\r\n")), .icon = icon});
+}
+
+void tellSettingsNotStored(UserInteraction& user, const LanguageTables& language) {
+    constexpr int kOperationFailedEntry = 22;
+    showMessageBoxen(user, language, MessageIcon::Critical, {kOperationFailedEntry});
 }
 
 }  // namespace korvex

@@ -1,4 +1,4 @@
-#include "output/SettingTexts.h"
+#include "settings/SettingTexts.h"
 
 namespace korvex {
 

@@ -18,9 +18,6 @@ Widget* named(const QString& name, QWidget* parent) {
     return widget;
 }
 
-// Keeps a dialog above every other window, as all of the program's dialogs stay.
-void keepOnTop(QWidget& dialog);
-
 // Gives the named controls of the dialog their captions from consecutive entries of the table,
 // starting at firstEntry: a button's or a label's text, a frame's title.
 void setCaptions(QWidget& dialog, const QStringList& controlNames, const LanguageTables& language,

@@ -13,4 +13,7 @@ class LanguageTables;
 void showMessageBoxen(UserInteraction& user, const LanguageTables& language, MessageIcon icon,
                       std::initializer_list<int> entries);
 
+// Tells the user that settings could not be stored (a refused write of the settings store).
+void tellSettingsNotStored(UserInteraction& user, const LanguageTables& language);
+
 }  // namespace korvex

@@ -1,4 +1,4 @@
-#include "app/window/output/DialogParts.h"
+#include "app/window/common/DialogParts.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -22,10 +22,6 @@ void setCaption(QWidget& dialog, const QString& controlName, const QString& capt
 }
 
 }  // namespace
-
-void keepOnTop(QWidget& dialog) {
-    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-}
 
 void setCaptions(QWidget& dialog, const QStringList& controlNames, const LanguageTables& language,
                  LanguageTable table, int firstEntry) {

@@ -1,4 +1,4 @@
-#include "app/window/WindowOnTop.h"
+#include "app/window/common/WindowOnTop.h"
 
 #include <QWidget>
 
