@@ -18,8 +18,7 @@ QString failureText(const QDBusError& error, std::chrono::milliseconds timeout) 
         case QDBusError::NoReply:
         case QDBusError::Timeout:
         case QDBusError::TimedOut:
-            return QStringLiteral(
-                       "KORVEX did not answer within %1 seconds, or ended before it answered (%2).")
+            return QStringLiteral("KORVEX did not answer within %1 seconds (%2).")
                 .arg(static_cast<double>(timeout.count()) / 1000.0)
                 .arg(error.message());
         default:

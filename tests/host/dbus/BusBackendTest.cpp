@@ -189,7 +189,13 @@ TEST_F(BusBackendTest, AHostThatDoesNotAnswerMakesTheCallFailAfterTheTimeout) {
     QElapsedTimer clock;
     clock.start();
 
-    EXPECT_THROW(session_.commands->count(), HostCallError);
+    try {
+        session_.commands->count();
+        ADD_FAILURE() << "the paused host answered";
+    } catch (const HostCallError& error) {
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("KORVEX did not answer within 2 seconds")))
+            << qPrintable(error.message());
+    }
 
     EXPECT_LT(clock.elapsed(), kWaitMs);
     host_->resume();
