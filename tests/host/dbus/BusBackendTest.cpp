@@ -183,6 +183,23 @@ TEST_F(BusBackendTest, APartProgramThatIsNoLongerOpenCannotBeReachedByItsOldObje
     EXPECT_EQ(session_.application->activePartProgram()->name(), QStringLiteral("Flange FL-3 (inch)"));
 }
 
+TEST_F(BusBackendTest, ObjectsOfAHostThatHasEndedDoNotReachTheHostStartedAfterIt) {
+    startHost(housing());
+    QSignalSpy lost(&session_.application->events(), &HostEventSource::hostLost);
+    host_->kill();
+    ASSERT_TRUE(lost.wait(kWaitMs));
+    HostSimProcess next({programPath_});
+    ASSERT_TRUE(next.isOnBus()) << qPrintable(next.failure());
+
+    try {
+        session_.commands->count();
+        ADD_FAILURE() << "the ended host's objects reached the next host";
+    } catch (const HostCallError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("KORVEX is no longer running."));
+    }
+    EXPECT_EQ(lost.at(0).at(0).toString(), QStringLiteral("KORVEX is no longer running."));
+}
+
 TEST_F(BusBackendTest, AHostThatDoesNotAnswerMakesTheCallFailAfterTheTimeout) {
     startHost(housing());
     host_->pause();
