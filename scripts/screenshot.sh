@@ -1,16 +1,34 @@
 #!/usr/bin/env bash
-# Starts korvex-tabulor under Xvfb and saves a screenshot of the screen.
-# Usage: scripts/screenshot.sh OUTPUT.png [SECONDS] -- [PROGRAM ARGUMENTS...]
-# Needs xvfb, imagemagick (import) and xdotool, which a developer installs by hand.
+# Screenshots of the main window under Xvfb, connected to korvex-host-sim with the realistic example:
+# after an offline read (toolbar button 2), and with the settings menu open.
+# Usage: scripts/screenshot.sh OUTPUT_FOLDER
+# Needs xvfb, imagemagick (import) and xdotool besides the build; a developer installs them by hand.
 set -euo pipefail
-output=$1
-wait_seconds=${2:-3}
-shift 2 || shift $#
-[[ ${1:-} == "--" ]] && shift
-bin=$(dirname "$0")/../build/release/bin/korvex-tabulor
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-    "$0" "${@:3}" &
-    program=$!
-    sleep "$2"
-    import -window root "$1"
-    kill $program' "$bin" "$output" "$wait_seconds" "$@"
+cd "$(dirname "$0")/.."
+out=$(realpath "$1")
+mkdir -p "$out"
+bin=build/release/bin
+settings=$(mktemp -d)
+cp -r "$bin/LanguageFiles" examples/demo/HeaderData.cfg "$settings/"
+
+xvfb-run -a -s "-screen 0 1280x860x24" dbus-run-session -- bash -c '
+    set -euo pipefail
+    bin=$1 out=$2 settings=$3
+    export KORVEX_TABULOR_MACHINE_SETTINGS=$settings/machine.ini KORVEX_TABULOR_USER_SETTINGS=$settings/user.ini
+    export KORVEX_TABULOR_HOME=$settings
+    "$bin/korvex-host-sim" --no-window examples/housing.json & host=$!
+    sleep 1
+    "$bin/korvex-tabulor" & tabulor=$!
+    sleep 3
+    window=$(xdotool search --name "KORVEX - Tabulor" | head -n 1)
+    xdotool windowmove --sync "$window" 0 0
+    sleep 1
+    xdotool mousemove 64 42 click 1
+    sleep 2
+    xdotool mousemove 120 300 click 1
+    sleep 1
+    import -window root -crop 1120x780+0+0 "$out/main-window.png"
+    xdotool mousemove 96 9 click 1
+    sleep 1
+    import -window root -crop 1120x780+0+0 "$out/settings-menu.png"
+    kill $tabulor $host' _ "$bin" "$out" "$settings"

@@ -1,6 +1,7 @@
 #include "characteristics/CharacteristicReader.h"
 
 #include "characteristics/CommandCapture.h"
+#include "characteristics/HostFailureMessage.h"
 #include "characteristics/HeaderDataValues.h"
 #include "characteristics/ValueTables.h"
 #include "host/HostApplication.h"
@@ -18,8 +19,6 @@ namespace {
 // Commands fetched per host call: few round trips for a remote host, little memory for a large program.
 constexpr int kSnapshotBatch = 256;
 constexpr int kReadingStatus = 4;
-constexpr int kReadFailedText = 14;
-constexpr int kStartHostText = 42;
 
 void walkCommands(HostCommandCollection& commands, const CaptureOptions& options,
                   const ReaderTargets& targets, UserInteraction& user) {
@@ -72,15 +71,6 @@ void walkProgram(HostApplication& application, HostCommandCollection& commands,
     walkCommands(commands, options, targets, environment.user);
 }
 
-void tellReadFailed(const ReaderEnvironment& environment, const QString& failure) {
-    const QString paragraph = QStringLiteral("\r\n\r\n");
-    environment.user.showMessage({
-        .text = environment.language.text(LanguageTable::MessageBoxen, kReadFailedText) + paragraph +
-                failure + paragraph + environment.language.text(LanguageTable::MessageBoxen, kStartHostText),
-        .title = QStringLiteral("KORVEX Connection"),
-        .icon = MessageIcon::Critical,
-    });
-}
 
 }  // namespace
 
@@ -99,7 +89,7 @@ ReadOutcome readCharacteristics(HostApplication& application, HostCommandCollect
     environment.user.setProgress(0, 0);
     environment.user.setStatusText(QString());
     if (!outcome.complete)
-        tellReadFailed(environment, outcome.failure);
+        tellHostFailure(environment.user, environment.language, outcome.failure);
     return outcome;
 }
 

@@ -28,7 +28,8 @@ TEST(SplitCommandLine, TabsSeparateLikeSlashesAndRunsOfSeparatorsCountOnce) {
 TEST(SplitCommandLine, IgnoresEverythingPastTheMaximum) {
     EXPECT_EQ(argumentsOf(splitCommandLine(QStringLiteral("/1/2/3/4/5/6/7"))),
               QStringList({"1", "2", "3", "4", "5"}));
-    EXPECT_EQ(argumentsOf(splitCommandLine(QStringLiteral("/m/x/y"), 2)), QStringList({"m", "x", "", "", ""}));
+    EXPECT_EQ(argumentsOf(splitCommandLine(QStringLiteral("/m/x/y"), 2)),
+              QStringList({"m", "x", "", "", ""}));
 }
 
 TEST(SplitCommandLine, AnEmptyOrSeparatorOnlyLineGivesNoArguments) {
@@ -37,15 +38,17 @@ TEST(SplitCommandLine, AnEmptyOrSeparatorOnlyLineGivesNoArguments) {
 }
 
 TEST(ArgumentsFromWords, StripsTheSlashOfOptionWordsButKeepsPaths) {
-    const auto arguments = argumentsFromWords(
-        {"/a", "/home/qs/Reports/Part 1.xlsx", "/home/qs/layout.cfg", "/ALO", "/home/qs/second.xlsx", "/extra"});
+    const auto arguments = argumentsFromWords({"/a", "/home/qs/Reports/Part 1.xlsx", "/home/qs/layout.cfg",
+                                               "/ALO", "/home/qs/second.xlsx", "/extra"});
     EXPECT_EQ(argumentsOf(arguments), QStringList({"a", "/home/qs/Reports/Part 1.xlsx", "/home/qs/layout.cfg",
                                                    "ALO", "/home/qs/second.xlsx"}));
     EXPECT_EQ(argumentsOf(argumentsFromWords({"/", " m ", "/OOT"})), QStringList({"", "m", "OOT", "", ""}));
 }
 
 TEST(RunMode, OnlyTheExactModeLettersSelectAMode) {
-    const auto modeOf = [](const char* letter) { return argumentsFromWords({QString::fromLatin1(letter)}).runMode(); };
+    const auto modeOf = [](const char* letter) {
+        return argumentsFromWords({QString::fromLatin1(letter)}).runMode();
+    };
     EXPECT_EQ(modeOf("a"), RunMode::All);
     EXPECT_EQ(modeOf("A"), RunMode::All);
     EXPECT_EQ(modeOf("m"), RunMode::Marked);

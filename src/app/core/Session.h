@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/core/StartArguments.h"
+#include "characteristics/HeaderDataValues.h"
+#include "characteristics/ValueTables.h"
+#include "host/HostSession.h"
 #include "settings/SettingsStore.h"
 #include "util/LanguageTables.h"
 
@@ -16,6 +19,14 @@ struct Session {
     SettingsStore settings;
     LanguageTables language;
     StartArguments arguments;
+    // The results of the last gathering, and the header data of the part.
+    ValueTables values;
+    HeaderDataValues headerData;
+    // The connected host's objects.
+    HostSession host;
+    // The spreadsheet application's version, which chooses the workbook file filters; "andere" when
+    // no spreadsheet application answers (the embedded engine is none).
+    QString spreadsheetVersion = QStringLiteral("andere");
 };
 
 // Loads the language stored in the settings (German when none is stored yet).

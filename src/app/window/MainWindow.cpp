@@ -1,11 +1,23 @@
 #include "app/window/MainWindow.h"
 
+#include "app/core/HeaderDataFile.h"
+#include "app/core/RunControl.h"
 #include "app/core/Session.h"
+#include "app/core/Twips.h"
+#include "app/core/UnavailableReportOutput.h"
 #include "app/window/AboutDialog.h"
+#include "app/window/CharacteristicBrowser.h"
 #include "app/window/EvaluationPanel.h"
 #include "app/window/MainWindowActions.h"
 #include "app/window/WidgetUserInteraction.h"
 #include "app/window/WindowPositionDialog.h"
+#include "app/window/output/AsciiSetupDialog.h"
+#include "app/window/output/OutputFileSetupDialog.h"
+#include "app/window/output/SelectFolderDialog.h"
+#include "characteristics/TrafficLightColours.h"
+#include "host/HostSession.h"
+#include "output/SettingTexts.h"
+#include "util/LanguageLoader.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -64,10 +76,11 @@ QLabel* namedLabel(const char* name) {
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session)
+MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     : session_(session),
       actions_(new MainWindowActions(*this)),
-      user_(std::make_unique<WidgetUserInteraction>(this, session.arguments.isUnattended())) {
+      ownUser_(std::make_unique<WidgetUserInteraction>(this, session.arguments.isUnattended())),
+      user_(user != nullptr ? user : ownUser_.get()) {
     setObjectName(QStringLiteral("frm_Hauptfenster"));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
@@ -99,7 +112,18 @@ MainWindow::MainWindow(Session& session)
     splitter->setContentsMargins(8, 8, 8, 0);
     setCentralWidget(splitter);
 
+    browser_ =
+        new CharacteristicBrowser({characteristicList_, valueGrid_, commentList_}, session_, *user_, this);
+    if (outputs.report == nullptr) {
+        ownReport_ = std::make_unique<UnavailableReportOutput>(*user_);
+        outputs.report = ownReport_.get();
+    }
+    runControl_ =
+        new RunControl({session_, session_.host, outputs.host, *this, *user_, *outputs.report}, this);
+    connectMarkButtons();
+    connectRunActions();
     connect(actions_->windowPosition, &QAction::triggered, this, &MainWindow::openWindowPosition);
+    connect(actions_, &MainWindowActions::languageChosen, this, &MainWindow::switchLanguage);
     connect(actions_->about, &QAction::triggered, this, &MainWindow::openAbout);
     applyLanguage();
 }
@@ -184,8 +208,33 @@ QWidget* MainWindow::buildHeaderDataFrame() {
     return frames_[4];
 }
 
+void MainWindow::load() {
+    applyStoredLanguage(session_, *user_);
+    moveToStoredPosition();
+    const bool header = settingIsTrue(session_.settings.readSetting(keys::kHeader, QStringLiteral("1")));
+    session_.headerData.setNames(header ? readHeaderDataNames(session_.programFolder) : QStringList());
+    showHeaderDataFrame(header);
+    applyLanguage();
+}
+
+void MainWindow::moveToStoredPosition() {
+    const auto top = pixelsFromTwipsText(session_.settings.readSetting(keys::kTop, QStringLiteral("1")));
+    const auto left = pixelsFromTwipsText(session_.settings.readSetting(keys::kLeft, QStringLiteral("1")));
+    move(left.value_or(x()), top.value_or(y()));
+}
+
+void MainWindow::switchLanguage(const QString& language) {
+    changeLanguage(language, session_.programFolder, session_.language, *user_);
+    // The chosen name is stored even when its file is missing, so the next start tells it again.
+    if (!session_.settings.writeSetting(keys::kLanguage, language)) {
+        user_->showMessage({.text = session_.settings.refusedWriteText(), .icon = MessageIcon::Critical});
+    }
+    applyLanguage();
+}
+
 void MainWindow::applyLanguage() {
     const LanguageTables& language = session_.language;
+    setWindowTitle(mainWindowCaption(session_));
     const auto text = [&](int entry) { return language.text(LanguageTable::MainWindow, entry); };
     actions_->applyLanguage(language);
     evaluation_->applyLanguage(language);
@@ -217,6 +266,153 @@ void MainWindow::applyLanguage() {
     }
     headerGrid_->setHorizontalHeaderLabels({u' ' + text(37) + u' ', u' ' + text(38) + u' '});
     statusBar()->showMessage(language.text(LanguageTable::StatusBar, 12));
+}
+
+void MainWindow::connectMarkButtons() {
+    constexpr std::array<MarkButton, 6> kButtons = {
+        MarkButton::All,       MarkButton::InTolerance, MarkButton::OutOfTolerance,
+        MarkButton::OverLimit, MarkButton::Clear,       MarkButton::MarkedInProgram};
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        const MarkButton button = kButtons[i];
+        connect(markButtons_[i], &QToolButton::clicked, this,
+                [this, button] { browser_->pressMarkButton(button); });
+    }
+}
+
+void MainWindow::connectRunActions() {
+    connect(actions_->online, &QAction::triggered, runControl_, &RunControl::toggleOnlineReceive);
+    connect(actions_->readOffline, &QAction::triggered, this, [this] {
+        runControl_->readProgramOffline();
+        valueGrid_->setEnabled(true);
+    });
+    connect(actions_->asciiOutput, &QAction::triggered, runControl_, &RunControl::writeAsciiOutput);
+    connect(valueGrid_, &QTableWidget::cellDoubleClicked, this,
+            [this] { runControl_->locateInHost(characteristicList_->currentRow() + 1); });
+    connect(actions_->outputFileSettings, &QAction::triggered, this, &MainWindow::openOutputFileSettings);
+    connect(actions_->asciiSettings, &QAction::triggered, this,
+            [this] { showDialog(new AsciiSetupDialog(outputDialogContext(), this)); });
+    // What this version cannot do yet stays visible but disabled.
+    for (QAction* action : {actions_->liveProtocol, actions_->fillReport, actions_->savePartProgram,
+                            actions_->headerData, actions_->reportLayout, actions_->batchFile}) {
+        action->setEnabled(false);
+    }
+    connect(actions_->exit, &QAction::triggered, this, [this] {
+        releaseHostObjects(session_.host);
+        Q_EMIT programEnded(0);
+    });
+}
+
+OutputDialogContext MainWindow::outputDialogContext() {
+    return {session_.settings, session_.language, *user_, session_.programFolder};
+}
+
+void MainWindow::showDialog(QDialog* dialog) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::openOutputFileSettings() {
+    auto* dialog = new OutputFileSetupDialog(outputDialogContext(), this);
+    connect(dialog, &OutputFileSetupDialog::headerDataSwitched, this, [this](bool visible) {
+        session_.headerData.setNames(visible ? readHeaderDataNames(session_.programFolder) : QStringList());
+        showHeaderDataFrame(visible);
+    });
+    showDialog(dialog);
+}
+
+void MainWindow::showProgramLabels(const ProgramLabels& labels) {
+    programValues_[0]->setText(labels.fileName);
+    programValues_[1]->setText(labels.name);
+    programValues_[2]->setText(labels.revision);
+    programValues_[3]->setText(labels.drawingNumber);
+}
+
+void MainWindow::clearCharacteristics() {
+    browser_->clear();
+}
+
+void MainWindow::resetResults() {
+    browser_->clearValues();
+    dimEvaluation();
+}
+
+void MainWindow::showCharacteristics() {
+    browser_->fillList();
+}
+
+void MainWindow::showCaptureState(bool on) {
+    actions_->setOnlinePressed(on);
+    statusBar()->showMessage(session_.language.text(LanguageTable::StatusBar, on ? 13 : 14));
+    if (!on && isMinimized()) {
+        showNormal();
+    }
+}
+
+void MainWindow::minimize() {
+    showMinimized();
+}
+
+Selection MainWindow::selection() const {
+    return browser_->selection();
+}
+
+void MainWindow::setSelection(const Selection& selection) {
+    browser_->setSelection(selection);
+}
+
+void MainWindow::askForOutputFolder() {
+    auto* dialog = new SelectFolderDialog(outputDialogContext(), this);
+    connect(dialog, &SelectFolderDialog::folderConfirmed, runControl_,
+            &RunControl::writeAsciiIntoChosenFolder);
+    showDialog(dialog);
+}
+
+void MainWindow::endProgram(int exitStatus) {
+    releaseHostObjects(session_.host);
+    Q_EMIT programEnded(exitStatus);
+}
+
+void MainWindow::showHeaderDataFrame(bool visible) {
+    frames_[4]->setVisible(visible);
+    if (!visible) {
+        return;
+    }
+    const auto& variables = session_.headerData.variables();
+    headerGrid_->setRowCount(static_cast<int>(variables.size()));
+    for (int row = 0; row < headerGrid_->rowCount(); ++row) {
+        headerGrid_->setItem(row, 0,
+                             new QTableWidgetItem(u' ' + variables[static_cast<std::size_t>(row)].name));
+    }
+    showHeaderDataValues();
+}
+
+void MainWindow::showHeaderDataValues() {
+    const auto& variables = session_.headerData.variables();
+    for (int row = 0; row < headerGrid_->rowCount() && row < static_cast<int>(variables.size()); ++row) {
+        headerGrid_->setItem(row, 1, new QTableWidgetItem(variables[static_cast<std::size_t>(row)].value));
+    }
+}
+
+void MainWindow::showEvaluation(const EvaluationSummary& summary) {
+    evaluation_->setCount(EvaluationPanel::InTolerance, summary.inTolLabel());
+    evaluation_->setCount(EvaluationPanel::OverLimit, summary.overLimitLabel());
+    evaluation_->setCount(EvaluationPanel::OutOfTolerance, summary.outOfTolLabel());
+    showLamps(trafficLightsAfter(summary));
+}
+
+void MainWindow::dimEvaluation() {
+    for (const auto row :
+         {EvaluationPanel::InTolerance, EvaluationPanel::OverLimit, EvaluationPanel::OutOfTolerance}) {
+        evaluation_->setCount(row, QStringLiteral("0"));
+    }
+    showLamps(dimmedTrafficLights());
+}
+
+void MainWindow::showLamps(const TrafficLightColours& colours) {
+    const auto colourOf = [](Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); };
+    evaluation_->setLampColor(EvaluationPanel::InTolerance, colourOf(colours.green));
+    evaluation_->setLampColor(EvaluationPanel::OverLimit, colourOf(colours.yellow));
+    evaluation_->setLampColor(EvaluationPanel::OutOfTolerance, colourOf(colours.red));
 }
 
 void MainWindow::openWindowPosition() {

@@ -1,7 +1,9 @@
 #include "app/core/CommandLine.h"
+#include "app/core/RunControl.h"
 #include "app/core/Session.h"
 #include "app/window/MainWindow.h"
-#include "app/window/WidgetUserInteraction.h"
+#include "app/window/WindowOnTop.h"
+#include "host/HostConnector.h"
 #include "settings/SettingsLocations.h"
 #include "util/ProgramFolder.h"
 
@@ -26,18 +28,27 @@ int main(int argc, char* argv[]) {
     korvex::Session session{.programFolder = korvex::programFolder(),
                             .settings = korvex::SettingsStore(korvex::SettingsLocations::fromEnvironment()),
                             .language = {},
-                            .arguments = korvex::argumentsFromWords(QApplication::arguments().mid(1))};
-
+                            .arguments = korvex::argumentsFromWords(QApplication::arguments().mid(1)),
+                            .values = {},
+                            .headerData = {},
+                            .host = {},
+                            .spreadsheetVersion = QStringLiteral("andere")};
     session.settings.chooseRootFromUserSwitch();
-    korvex::MainWindow window(session);
-    korvex::applyStoredLanguage(session, window.user());
-    window.applyLanguage();
-    window.setWindowTitle(korvex::mainWindowCaption(session));
 
-    if (QGuiApplication::platformName() == u"offscreen") {
+    const std::unique_ptr<korvex::HostConnector> host = korvex::makePlatformHostConnector();
+    korvex::MainWindow window(session, {.host = *host});
+    QObject::connect(
+        &window, &korvex::MainWindow::programEnded, &application,
+        [](int status) { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+    window.load();
+
+    const bool display = QGuiApplication::platformName() != u"offscreen";
+    if (!display && !session.arguments.isUnattended()) {
         return reportWithoutDisplay(session, window);
     }
     window.resize(1120, 780);
     window.show();
+    korvex::setWindowOnTop(&window, true);
+    window.runControl().dispatchStartArguments();
     return QApplication::exec();
 }

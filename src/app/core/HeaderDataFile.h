@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+namespace korvex {
+
+// The header-data list HeaderData.cfg in the program folder: one variable name a line.
+QString headerDataFilePath(const QString& programFolderPath);
+
+// The variable names of the list; none when the file is missing or unreadable.
+QStringList readHeaderDataNames(const QString& programFolderPath);
+
+}  // namespace korvex

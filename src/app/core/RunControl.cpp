@@ -1,0 +1,311 @@
+#include "app/core/RunControl.h"
+
+#include "app/core/ReportOutput.h"
+#include "app/core/RunView.h"
+#include "app/core/Session.h"
+#include "capture/OnlineCapture.h"
+#include "characteristics/CharacteristicReader.h"
+#include "characteristics/HostFailureMessage.h"
+#include "host/ConnectToHost.h"
+#include "host/HostApplication.h"
+#include "host/HostCallError.h"
+#include "host/HostCommand.h"
+#include "host/HostCommandCollection.h"
+#include "host/HostDimension.h"
+#include "host/HostPartProgram.h"
+#include "host/HostSession.h"
+#include "output/AsciiOutput.h"
+#include "output/SettingTexts.h"
+#include "util/UserInteraction.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+
+namespace korvex {
+namespace {
+
+constexpr int kExitProduced = 0;
+constexpr int kExitNotProduced = 1;
+constexpr int kLayoutNotLoadedText = 9;
+
+// The host's toolbar layout is copied aside before the offline read and handed back afterwards, with
+// the host window's size, which the walk may change.
+class ToolbarStateKeeper {
+  public:
+    explicit ToolbarStateKeeper(HostApplication& application)
+        : application_(application),
+          copy_(QDir(application.toolbarStateTargetFolder()).filePath(QStringLiteral("toolbarstate.dat"))),
+          width_(application.windowWidth()),
+          height_(application.windowHeight()) {
+        const QString source =
+            QDir(application.toolbarStateSourceFolder()).filePath(QStringLiteral("toolbarstate.dat"));
+        QFile::remove(copy_);
+        copied_ = QFile::copy(source, copy_);
+    }
+
+    void restore(HostPartProgram& partProgram) {
+        application_.setWindowWidth(width_);
+        application_.setWindowHeight(height_);
+        if (copied_) {
+            partProgram.loadToolbarState(copy_);
+            QFile::remove(copy_);
+        }
+    }
+
+  private:
+    HostApplication& application_;
+    QString copy_;
+    double width_;
+    double height_;
+    bool copied_ = false;
+};
+
+}  // namespace
+
+RunControl::RunControl(Parts parts, QObject* parent) : QObject(parent), parts_(parts) {}
+
+RunControl::~RunControl() = default;
+
+void RunControl::dispatchStartArguments() {
+    switch (parts_.session.arguments.runMode()) {
+        case RunMode::All:
+        case RunMode::Marked:
+            readProgramOffline();
+            break;
+        case RunMode::Online:
+            toggleOnlineReceive();
+            break;
+        case RunMode::Interactive:
+            break;
+    }
+}
+
+bool RunControl::connect() {
+    if (connectToHost(parts_.host, parts_.connector, parts_.session.language, parts_.user)) {
+        return true;
+    }
+    endUnattendedRun(false);
+    return false;
+}
+
+void RunControl::showProgramLabels() {
+    HostPartProgram& program = *parts_.host.partProgram;
+    parts_.view.showProgramLabels(
+        {program.fileName(), program.name(), program.revision(), program.drawingNumber()});
+}
+
+void RunControl::readProgramOffline() {
+    if (!connect()) {
+        return;
+    }
+    Session& session = parts_.session;
+    ReadOutcome outcome;
+    try {
+        showProgramLabels();
+        parts_.view.resetResults();
+        parts_.view.clearCharacteristics();
+        ToolbarStateKeeper toolbarState(*parts_.host.application);
+        outcome = readCharacteristics(*parts_.host.application, *parts_.host.commands,
+                                      {session.settings, session.language, parts_.user},
+                                      {session.values, session.headerData});
+        toolbarState.restore(*parts_.host.partProgram);
+    } catch (const HostCallError& error) {
+        tellHostFailure(parts_.user, session.language, error.message());
+        outcome.complete = false;
+    }
+    parts_.view.clearCharacteristics();
+    parts_.view.showCharacteristics();
+    parts_.view.showEvaluation(outcome.evaluation);
+    parts_.view.showHeaderDataValues();
+    if (!outcome.complete) {
+        // Results of a walk the host broke off are shown, never written as if they were complete.
+        endUnattendedRun(false);
+        return;
+    }
+    actOnStartOptions();
+}
+
+bool RunControl::isCapturing() const {
+    return capture_ != nullptr && capture_->isOn();
+}
+
+void RunControl::toggleOnlineReceive() {
+    if (isCapturing()) {
+        switchCaptureOff();
+    } else {
+        switchCaptureOn();
+    }
+}
+
+void RunControl::switchCaptureOn() {
+    Session& session = parts_.session;
+    if (settingIsTrue(session.settings.readSetting(keys::kMinimize, QStringLiteral("0")))) {
+        parts_.view.minimize();
+    }
+    if (!connect()) {
+        return;
+    }
+    try {
+        showProgramLabels();
+    } catch (const HostCallError& error) {
+        tellHostFailure(parts_.user, session.language, error.message());
+        endUnattendedRun(false);
+        return;
+    }
+    parts_.view.clearCharacteristics();
+    parts_.view.resetResults();
+    capture_ =
+        std::make_unique<OnlineCapture>(ReaderEnvironment{session.settings, session.language, parts_.user},
+                                        ReaderTargets{session.values, session.headerData});
+    QObject::connect(capture_.get(), &OnlineCapture::runEnded, this, &RunControl::endOfRun);
+    QObject::connect(capture_.get(), &OnlineCapture::commandCaptured, this,
+                     [this] { parts_.view.showHeaderDataValues(); });
+    if (!capture_->switchOn(parts_.host)) {
+        endUnattendedRun(false);
+        return;
+    }
+    parts_.view.showCaptureState(true);
+}
+
+void RunControl::switchCaptureOff() {
+    if (capture_ != nullptr) {
+        capture_->switchOff();
+    }
+    parts_.view.showCaptureState(false);
+    actOnStartOptions();
+}
+
+void RunControl::endOfRun(RunEnd end) {
+    if (end == RunEnd::QuitWithoutOutput) {
+        parts_.view.endProgram(parts_.session.arguments.isUnattended() ? kExitNotProduced : kExitProduced);
+        return;
+    }
+    Session& session = parts_.session;
+    parts_.view.showCharacteristics();
+    parts_.view.showEvaluation(evaluateTolerances(session.values, interventionPercent(session.settings)));
+    parts_.view.showHeaderDataValues();
+    if (end == RunEnd::HostLost) {
+        parts_.view.showCaptureState(false);
+        endUnattendedRun(false);
+        return;
+    }
+    switchCaptureOff();
+}
+
+void RunControl::actOnStartOptions() {
+    const StartArguments& arguments = parts_.session.arguments;
+    if (!arguments.isUnattended()) {
+        return;
+    }
+    const auto rows = parts_.session.values.rows();
+    parts_.view.setSelection(startOptionSelection(rows, arguments.runMode(), arguments.at(4)));
+    if (arguments.at(2).isEmpty()) {
+        writeAsciiOutput();
+        return;
+    }
+    if (!parts_.report.importLayout(arguments.at(3))) {
+        parts_.user.showMessage(
+            {.text = parts_.session.language.text(LanguageTable::MessageBoxen, kLayoutNotLoadedText)});
+        endUnattendedRun(false);
+        return;
+    }
+    fillReports();
+}
+
+void RunControl::fillReports() {
+    const StartArguments& arguments = parts_.session.arguments;
+    bool produced =
+        parts_.report.fillReport(arguments.at(2), arguments.at(4) == u"OOT", parts_.view.selection());
+    if (arguments.at(4) == u"ALO") {
+        const Selection outOfTolerance =
+            startOptionSelection(parts_.session.values.rows(), arguments.runMode(), QStringLiteral("OOT"));
+        parts_.view.setSelection(outOfTolerance);
+        const QString second = arguments.at(5).trimmed();
+        if (!second.isEmpty()) {
+            produced = parts_.report.fillReport(second, true, outOfTolerance) && produced;
+        }
+    }
+    endUnattendedRun(produced);
+}
+
+void RunControl::writeAsciiOutput() {
+    switch (outputAscii(AsciiFolder::AsSettingsSay)) {
+        case AsciiOutputResult::FolderToBeChosen:
+            parts_.view.askForOutputFolder();
+            break;
+        case AsciiOutputResult::Written:
+            endUnattendedRun(true);
+            break;
+        case AsciiOutputResult::NotWritten:
+            endUnattendedRun(false);
+            break;
+    }
+}
+
+void RunControl::writeAsciiIntoChosenFolder() {
+    if (outputAscii(AsciiFolder::Chosen) == AsciiOutputResult::Written &&
+        parts_.session.arguments.runMode() == RunMode::All) {
+        parts_.view.endProgram(kExitProduced);
+    }
+}
+
+AsciiOutputResult RunControl::outputAscii(AsciiFolder folder) {
+    Session& session = parts_.session;
+    try {
+        const PartProgramFacts facts = parts_.host.partProgram != nullptr
+                                           ? readPartProgramFacts(*parts_.host.partProgram)
+                                           : PartProgramFacts{};
+        const Selection selection = parts_.view.selection();
+        const AsciiOutputSources sources{session.values, selection, session.headerData, facts};
+        const AsciiOutputContext context{session.settings,
+                                         session.language,
+                                         parts_.user,
+                                         session.programFolder,
+                                         {QDateTime::currentDateTime(), QLocale()}};
+        if (folder == AsciiFolder::Chosen) {
+            return writeAsciiFile(sources, context) ? AsciiOutputResult::Written
+                                                    : AsciiOutputResult::NotWritten;
+        }
+        return runAsciiOutput(sources, context, session.arguments.isUnattended());
+    } catch (const HostCallError& error) {
+        tellHostFailure(parts_.user, session.language, error.message());
+        return AsciiOutputResult::NotWritten;
+    }
+}
+
+void RunControl::locateInHost(int rowNumber) {
+    const CharacteristicRecord* row = parts_.session.values.row(rowNumber);
+    if (row == nullptr || !parts_.host.isConnected()) {
+        return;
+    }
+    try {
+        std::shared_ptr<HostCommand> command = parts_.host.commands->commandWithUniqueId(row->uniqueId);
+        if (command == nullptr) {
+            return;
+        }
+        while (command->isDimension()) {
+            const std::shared_ptr<HostDimension> dimension = command->dimension();
+            if (dimension == nullptr || !(dimension->isLocationAxis() || dimension->isTruePositionAxis())) {
+                break;
+            }
+            std::shared_ptr<HostCommand> previous = command->previous();
+            if (previous == nullptr) {
+                break;
+            }
+            command = std::move(previous);
+        }
+        command->activate();
+    } catch (const HostCallError& error) {
+        tellHostFailure(parts_.user, parts_.session.language, error.message());
+    }
+}
+
+void RunControl::endUnattendedRun(bool produced) {
+    if (parts_.session.arguments.isUnattended()) {
+        parts_.view.endProgram(produced ? kExitProduced : kExitNotProduced);
+    }
+}
+
+}  // namespace korvex
