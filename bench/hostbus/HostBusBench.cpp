@@ -13,8 +13,8 @@
 #include "support/ExamplePrograms.h"
 #include "support/HostSimProcess.h"
 #include "support/PrivateSessionBus.h"
+#include "support/RecordingUserInteraction.h"
 #include "util/LanguageTables.h"
-#include "util/UserInteraction.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,25 +31,13 @@ namespace {
 constexpr int kCommandCount = 10000;
 constexpr int kRunTimeoutMs = 60000;
 
-class SilentUser : public UserInteraction {
-  public:
-    MessageAnswer showMessage(const Message& message) override {
-        messages.push_back(message.text);
-        return message.defaultAnswer;
-    }
-    void setStatusText(const QString&) override {}
-    void setProgress(int, int) override {}
-
-    QStringList messages;
-};
-
 // The simulator with the generated program, connected, and what the readers work with.
 struct BusSetup {
     QTemporaryDir dir;
     SettingsStore settings{
         {dir.filePath(QStringLiteral("machine.ini")), dir.filePath(QStringLiteral("user.ini"))}};
     LanguageTables language;
-    SilentUser user;
+    test::RecordingUserInteraction user;
     ValueTables tables;
     HeaderDataValues headerData;
     std::optional<test::HostSimProcess> host;
@@ -66,7 +54,7 @@ struct BusSetup {
         (void)settings.writeSetting(keys::kHeader, QStringLiteral("1"));
         headerData.setNames({QStringLiteral("PART_NO")});
         if (!connectToHost(session, connector, language, user))
-            return user.messages.join(u' ');
+            return user.messages.front().text;
         return {};
     }
 

@@ -103,6 +103,7 @@ void OnlineCapture::onEndExecution(const std::shared_ptr<HostPartProgram>& progr
         onHostLost(error.message());
         return;
     }
+    // Off before the question, so that no further event is handled while it is asked.
     switchOff();
     endRun(terminationType == kAbortedTermination ? askAboutAbortedRun() : RunEnd::Evaluate);
 }

@@ -1,6 +1,5 @@
 #include "CaptureFixture.h"
 
-#include "characteristics/ToleranceEvaluation.h"
 #include "host/ConnectToHost.h"
 #include "host/HostApplication.h"
 #include "host/HostEventSource.h"
@@ -43,12 +42,15 @@ TEST_F(OnlineCaptureOverBusTest, TheCaptureOfARunYieldsExactlyTheRowsOfTheOfflin
     startHost(housingWithoutEndOfRun());
     const Gathered expected = offline(session_);
     switchOn();
+    int handled = 0;
+    QObject::connect(capture_.get(), &OnlineCapture::commandCaptured, [&] { ++handled; });
 
     run();
     ASSERT_TRUE(waitForRunEnds(1));
 
     EXPECT_EQ(runEnds_, std::vector<RunEnd>{RunEnd::Evaluate});
-    EXPECT_EQ(tables_.capture().commandIndex, 49);
+    EXPECT_EQ(handled, 49);
+    EXPECT_FALSE(capture_->isOn());
     EXPECT_EQ(captured(), expected);
     EXPECT_TRUE(user_.messages.empty());
 }

@@ -1,6 +1,5 @@
 #include "CaptureFixture.h"
 
-#include "characteristics/ToleranceEvaluation.h"
 #include "host/ConnectToHost.h"
 #include "host/HostCommandCollection.h"
 #include "host/HostEventSource.h"
@@ -26,22 +25,6 @@ class OnlineCaptureTest : public CaptureFixture {
 
     std::shared_ptr<SimHost> host_;
 };
-
-TEST_F(OnlineCaptureTest, ARunIsCapturedCommandByCommandAndHandedOverAtItsEnd) {
-    const Gathered expected = offline(housingWithoutEndOfRun());
-    connectTo(housingWithoutEndOfRun());
-    switchOn();
-    int handled = 0;
-    QObject::connect(capture_.get(), &OnlineCapture::commandCaptured, [&] { ++handled; });
-
-    host_->execute();
-
-    EXPECT_EQ(handled, 49);
-    EXPECT_EQ(runEnds_, std::vector<RunEnd>{RunEnd::Evaluate});
-    EXPECT_FALSE(capture_->isOn());
-    EXPECT_EQ(captured(), expected);
-    EXPECT_TRUE(user_.messages.empty());
-}
 
 TEST_F(OnlineCaptureTest, AnEekCommentEndsTheRunThereAndNothingTouchesTheCaptureAfterwards) {
     const int endOfRun = housingEndOfRunPosition();

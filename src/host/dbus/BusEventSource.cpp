@@ -27,7 +27,7 @@ QString endEventSignature() {
 BusEventSource::BusEventSource(std::shared_ptr<const HostBusLink> link, QObject* parent)
     : HostEventSource(parent),
       link_(std::move(link)),
-      watcher_(hostbus::serviceName(), link_->connection(), QDBusServiceWatcher::WatchForUnregistration) {
+      watcher_(link_->service(), link_->connection(), QDBusServiceWatcher::WatchForUnregistration) {
     registerSnapshotBusTypes();
     subscribe(QStringLiteral("OnObjectExecuted"), SLOT(onObjectExecuted(QDBusMessage)));
     subscribe(QStringLiteral("OnEndExecution"), SLOT(onEndExecution(QDBusMessage)));
@@ -39,8 +39,8 @@ BusEventSource::~BusEventSource() = default;
 
 void BusEventSource::subscribe(const QString& signal, const char* slot) {
     QDBusConnection connection = link_->connection();
-    connection.connect(hostbus::serviceName(), hostbus::objectPath(), hostbus::applicationInterface(), signal,
-                       this, slot);
+    connection.connect(link_->service(), hostbus::objectPath(), hostbus::applicationInterface(), signal, this,
+                       slot);
 }
 
 std::optional<BusEventSource::CommandEvent> BusEventSource::commandEventOf(

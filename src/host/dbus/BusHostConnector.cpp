@@ -16,7 +16,7 @@ bool BusHostConnector::hostIsRunning() {
 }
 
 std::shared_ptr<HostApplication> BusHostConnector::application() {
-    return std::make_shared<BusApplication>(link_);
+    return std::make_shared<BusApplication>(std::make_shared<HostBusLink>(link_->boundToCurrentHost()));
 }
 
 std::unique_ptr<HostConnector> makePlatformHostConnector() {

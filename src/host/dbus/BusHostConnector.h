@@ -12,8 +12,10 @@ namespace korvex {
 
 class HostBusLink;
 
-// Reaches the host on the session bus: it runs when its well-known name has an owner. Every call to
-// it waits at most `timeout`.
+// Reaches the host on the session bus: it runs when its well-known name has an owner. The application
+// object, and every object it hands out, talks to the process that owned the name when the object was
+// made; should that host end, they fail even when another host has taken the name since. Every call
+// waits at most `timeout`.
 class BusHostConnector : public HostConnector {
   public:
     explicit BusHostConnector(QDBusConnection connection = QDBusConnection::sessionBus(),

@@ -18,8 +18,7 @@ QString failureText(const QDBusError& error, std::chrono::milliseconds timeout) 
         case QDBusError::NoReply:
         case QDBusError::Timeout:
         case QDBusError::TimedOut:
-            return QStringLiteral(
-                       "KORVEX did not answer within %1 seconds, or ended before it answered (%2).")
+            return QStringLiteral("KORVEX did not answer within %1 seconds (%2).")
                 .arg(static_cast<double>(timeout.count()) / 1000.0)
                 .arg(error.message());
         default:
@@ -31,17 +30,17 @@ QString propertiesInterface() {
     return QStringLiteral("org.freedesktop.DBus.Properties");
 }
 
-QDBusMessage hostMessage(const QString& interface, const QString& method, const QList<QVariant>& arguments) {
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(hostbus::serviceName(), hostbus::objectPath(), interface, method);
-    message.setArguments(arguments);
-    return message;
-}
-
 }  // namespace
 
-HostBusLink::HostBusLink(QDBusConnection connection, std::chrono::milliseconds timeout)
-    : connection_(std::move(connection)), timeout_(timeout) {}
+HostBusLink::HostBusLink(QDBusConnection connection, std::chrono::milliseconds timeout, QString service)
+    : connection_(std::move(connection)), timeout_(timeout), service_(std::move(service)) {}
+
+HostBusLink HostBusLink::boundToCurrentHost() const {
+    const QDBusMessage reply = busDriverCall(QStringLiteral("GetNameOwner"), service_);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        throw HostCallError(hostGoneText());
+    return HostBusLink(connection_, timeout_, reply.arguments().value(0).toString());
+}
 
 QString HostBusLink::hostGoneText() {
     return QStringLiteral("KORVEX is no longer running.");
@@ -62,7 +61,9 @@ QDBusMessage HostBusLink::send(QDBusMessage message) const {
 
 QList<QVariant> HostBusLink::call(const QString& interface, const QString& method,
                                   const QList<QVariant>& arguments) const {
-    return send(hostMessage(interface, method, arguments)).arguments();
+    QDBusMessage message = QDBusMessage::createMethodCall(service_, hostbus::objectPath(), interface, method);
+    message.setArguments(arguments);
+    return send(std::move(message)).arguments();
 }
 
 QVariant HostBusLink::property(const QString& interface, const QString& name) const {
@@ -75,14 +76,18 @@ void HostBusLink::setProperty(const QString& interface, const QString& name, con
          {interface, name, QVariant::fromValue(QDBusVariant(value))});
 }
 
+QDBusMessage HostBusLink::busDriverCall(const QString& method, const QString& name) const {
+    QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                          QStringLiteral("/org/freedesktop/DBus"),
+                                                          QStringLiteral("org.freedesktop.DBus"), method);
+    message.setArguments({name});
+    return connection_.call(message, QDBus::Block, static_cast<int>(timeout_.count()));
+}
+
 bool HostBusLink::hostIsOnBus() const {
     if (!connection_.isConnected())
         return false;
-    QDBusMessage message = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
-    message.setArguments({hostbus::serviceName()});
-    const QDBusMessage reply = connection_.call(message, QDBus::Block, static_cast<int>(timeout_.count()));
+    const QDBusMessage reply = busDriverCall(QStringLiteral("NameHasOwner"), service_);
     return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
 }
 

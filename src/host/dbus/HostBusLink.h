@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/dbus/HostBus.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -13,12 +15,21 @@ namespace korvex {
 // The program's line to the host on the bus: every call goes to the host's object, blocks for at
 // most the timeout (no events are handled meanwhile), and an error answer, a host that has gone and
 // a host that does not answer in time all become HostCallError with a message for the user.
+//
+// The line leads to a bus name: the host's well-known name, or the unique name of one host process
+// (boundTo), so that the objects of a host that has ended never reach a host started after it.
 class HostBusLink {
   public:
-    HostBusLink(QDBusConnection connection, std::chrono::milliseconds timeout);
+    HostBusLink(QDBusConnection connection, std::chrono::milliseconds timeout,
+                QString service = hostbus::serviceName());
 
     const QDBusConnection& connection() const { return connection_; }
     std::chrono::milliseconds timeout() const { return timeout_; }
+    // The bus name the calls go to.
+    const QString& service() const { return service_; }
+
+    // A line to the process that owns the host's name now. Throws HostCallError when none does.
+    HostBusLink boundToCurrentHost() const;
 
     // The reply's arguments.
     QList<QVariant> call(const QString& interface, const QString& method,
@@ -32,7 +43,7 @@ class HostBusLink {
     QVariant property(const QString& interface, const QString& name) const;
     void setProperty(const QString& interface, const QString& name, const QVariant& value) const;
 
-    // Whether the host's name is on the bus; false also when the bus cannot be reached.
+    // Whether the name the calls go to is on the bus; false also when the bus cannot be reached.
     bool hostIsOnBus() const;
 
     // What the user is told when the host has gone.
@@ -40,9 +51,11 @@ class HostBusLink {
 
   private:
     QDBusMessage send(QDBusMessage message) const;
+    QDBusMessage busDriverCall(const QString& method, const QString& name) const;
 
     QDBusConnection connection_;
     std::chrono::milliseconds timeout_;
+    QString service_;
 };
 
 }  // namespace korvex

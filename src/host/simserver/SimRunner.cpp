@@ -20,6 +20,7 @@ SimRunner::SimRunner(QObject* parent) : QObject(parent) {
 void SimRunner::setPacing(int milliseconds) {
     pacing_ = std::max(milliseconds, 0);
     timer_.setInterval(pacing_);
+    Q_EMIT pacingChanged(pacing_);
 }
 
 void SimRunner::start(SimHost& host, int terminationType) {
@@ -27,6 +28,7 @@ void SimRunner::start(SimHost& host, int terminationType) {
     position_ = 0;
     terminationType_ = terminationType;
     timer_.start(pacing_);
+    Q_EMIT started();
 }
 
 int SimRunner::commandCount() const {

@@ -26,6 +26,8 @@ class SimRunner : public QObject {
     void start(SimHost& host, int terminationType);
 
   Q_SIGNALS:
+    void pacingChanged(int milliseconds);
+    void started();
     void progressed(int executed, int count);
     void finished(int terminationType);
 

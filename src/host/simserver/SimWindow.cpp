@@ -47,9 +47,11 @@ SimWindow::SimWindow(SimServer& server, int terminationType, QWidget* parent)
     layout->addWidget(statusLabel_);
 
     connect(pacing_, &QSpinBox::valueChanged, &server.runner(), &SimRunner::setPacing);
+    connect(&server.runner(), &SimRunner::pacingChanged, pacing_, &QSpinBox::setValue);
     connect(runButton_, &QPushButton::clicked, this, &SimWindow::run);
     connect(openButton_, &QPushButton::clicked, this, &SimWindow::openPartProgram);
     connect(&server, &SimServer::partProgramChanged, this, &SimWindow::showPartProgram);
+    connect(&server.runner(), &SimRunner::started, this, &SimWindow::showPartProgram);
     connect(&server.runner(), &SimRunner::progressed, this, &SimWindow::showProgress);
     connect(&server.runner(), &SimRunner::finished, this, &SimWindow::showRunEnded);
     showPartProgram();
@@ -78,7 +80,6 @@ void SimWindow::showRunEnded(int terminationType) {
 void SimWindow::run() {
     try {
         server_.run(termination_->value());
-        runButton_->setEnabled(false);
     } catch (const SimRequestError& error) {
         tell(error.message);
     }

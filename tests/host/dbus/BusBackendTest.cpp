@@ -183,13 +183,36 @@ TEST_F(BusBackendTest, APartProgramThatIsNoLongerOpenCannotBeReachedByItsOldObje
     EXPECT_EQ(session_.application->activePartProgram()->name(), QStringLiteral("Flange FL-3 (inch)"));
 }
 
+TEST_F(BusBackendTest, ObjectsOfAHostThatHasEndedDoNotReachTheHostStartedAfterIt) {
+    startHost(housing());
+    QSignalSpy lost(&session_.application->events(), &HostEventSource::hostLost);
+    host_->kill();
+    ASSERT_TRUE(lost.wait(kWaitMs));
+    HostSimProcess next({programPath_});
+    ASSERT_TRUE(next.isOnBus()) << qPrintable(next.failure());
+
+    try {
+        session_.commands->count();
+        ADD_FAILURE() << "the ended host's objects reached the next host";
+    } catch (const HostCallError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("KORVEX is no longer running."));
+    }
+    EXPECT_EQ(lost.at(0).at(0).toString(), QStringLiteral("KORVEX is no longer running."));
+}
+
 TEST_F(BusBackendTest, AHostThatDoesNotAnswerMakesTheCallFailAfterTheTimeout) {
     startHost(housing());
     host_->pause();
     QElapsedTimer clock;
     clock.start();
 
-    EXPECT_THROW(session_.commands->count(), HostCallError);
+    try {
+        session_.commands->count();
+        ADD_FAILURE() << "the paused host answered";
+    } catch (const HostCallError& error) {
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("KORVEX did not answer within 2 seconds")))
+            << qPrintable(error.message());
+    }
 
     EXPECT_LT(clock.elapsed(), kWaitMs);
     host_->resume();
