@@ -421,7 +421,8 @@ void XlsxWorkbook::markSelectedTabs() {
         const bool selected = entry.get() == active_;
         if (!entry->sheet && entry->isWorksheet) {
             SpreadsheetResult<QByteArray> bytes = package_.read(entry->part);
-            const bool markedSelected = bytes && bytes->contains("tabSelected=\"1\"");
+            const bool markedSelected =
+                bytes && (bytes->contains("tabSelected=\"1\"") || bytes->contains("tabSelected=\"true\""));
             if (selected == markedSelected) {
                 continue;
             }
