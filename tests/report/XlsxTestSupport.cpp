@@ -30,6 +30,13 @@ QByteArray partOf(const QString& workbookPath, const QString& part) {
 
 bool hasPart(const QString& workbookPath, const QString& part) { return packageOf(workbookPath).contains(part); }
 
+QByteArray changedFixture(const QString& name, const std::function<void(xlsx::ZipPackage&)>& change) {
+    xlsx::ZipPackage package = packageOf(xlsxFixture(name));
+    change(package);
+    auto bytes = package.toBytes();
+    return bytes ? *bytes : QByteArray();
+}
+
 CheckerRun runChecker(const QString& script, const QString& workbook, const QJsonObject& expectations,
                       const QString& workFolder) {
     const QString expectationsPath = QDir(workFolder).filePath(QStringLiteral("expectations.json"));

@@ -4,6 +4,12 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <functional>
+
+namespace korvex::xlsx {
+class ZipPackage;
+}
+
 namespace korvex::test {
 
 // A workbook of tests/data/xlsx.
@@ -12,6 +18,8 @@ QString xlsxFixture(const QString& name);
 // One part of a saved workbook; an empty array when it has none.
 QByteArray partOf(const QString& workbookPath, const QString& part);
 bool hasPart(const QString& workbookPath, const QString& part);
+// The bytes of a fixture with some parts changed.
+QByteArray changedFixture(const QString& name, const std::function<void(xlsx::ZipPackage&)>& change);
 
 struct CheckerRun {
     int exitCode = -1;
