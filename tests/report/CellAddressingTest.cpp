@@ -38,8 +38,8 @@ TEST(SheetNames, RefusesWhatTheSpreadsheetApplicationRefuses) {
     EXPECT_FALSE(sheetNameProblem(QStringLiteral("Bericht1_Seite1")).has_value());
     EXPECT_FALSE(sheetNameProblem(QString(31, u'x')).has_value());
     for (const QString& wrong : {QString(), QString(32, u'x'), QStringLiteral("a/b"), QStringLiteral("a[1]"),
-                                 QStringLiteral("what?"), QStringLiteral("'quoted"), QStringLiteral("history"),
-                                 QStringLiteral("tab\there")}) {
+                                 QStringLiteral("what?"), QStringLiteral("'quoted"),
+                                 QStringLiteral("history"), QStringLiteral("tab\there")}) {
         EXPECT_TRUE(sheetNameProblem(wrong).has_value()) << wrong.toStdString();
     }
 }
@@ -47,8 +47,9 @@ TEST(SheetNames, RefusesWhatTheSpreadsheetApplicationRefuses) {
 TEST(SheetNames, NamesCopiesLikeTheSpreadsheetApplicationWithinTheLengthLimit) {
     const auto none = [](const QString&) { return false; };
     EXPECT_EQ(copyNameFor(QStringLiteral("Master"), none), u"Master (2)");
-    EXPECT_EQ(copyNameFor(QStringLiteral("Master"), [](const QString& name) { return name == u"Master (2)"; }),
-              u"Master (3)");
+    EXPECT_EQ(
+        copyNameFor(QStringLiteral("Master"), [](const QString& name) { return name == u"Master (2)"; }),
+        u"Master (3)");
     const QString copy = copyNameFor(QString(31, u'M'), none);
     EXPECT_EQ(copy, QString(27, u'M') + QStringLiteral(" (2)"));
 }

@@ -32,7 +32,8 @@ const QByteArray kTypes =
     R"(ContentType="application/vnd.ms-excel.sheet.binary.macroEnabled.main"/></Types>)";
 
 TEST(XlsxRefusal, RefusesEncryptedAndOldBinaryWorkbooksAndFilesOfOtherKinds) {
-    EXPECT_TRUE(refusal(QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0')).contains(u"encrypted"));
+    EXPECT_TRUE(refusal(QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0'))
+                    .contains(u"encrypted"));
     EXPECT_TRUE(refusal("just some text").contains(u"not an .xlsx"));
     EXPECT_TRUE(refusal(QByteArray()).contains(u"not an .xlsx"));
 }
@@ -40,16 +41,18 @@ TEST(XlsxRefusal, RefusesEncryptedAndOldBinaryWorkbooksAndFilesOfOtherKinds) {
 TEST(XlsxRefusal, RefusesBinaryAndStrictOfficeOpenXmlWorkbooks) {
     const QByteArray binary = packageWith(
         {{"[Content_Types].xml", kTypes},
-         {"_rels/.rels", R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-                         R"(<Relationship Id="rId1" Target="xl/workbook.bin" Type="http://schemas.openxmlformats.)"
-                         R"(org/officeDocument/2006/relationships/officeDocument"/></Relationships>)"},
+         {"_rels/.rels",
+          R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+          R"(<Relationship Id="rId1" Target="xl/workbook.bin" Type="http://schemas.openxmlformats.)"
+          R"(org/officeDocument/2006/relationships/officeDocument"/></Relationships>)"},
          {"xl/workbook.bin", "binary"}});
     EXPECT_TRUE(refusal(binary).contains(u".xlsb"));
     const QByteArray strict = packageWith(
         {{"[Content_Types].xml", kTypes},
-         {"_rels/.rels", R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-                         R"(<Relationship Id="rId1" Target="xl/workbook.xml" Type="http://purl.oclc.org/ooxml/)"
-                         R"(officeDocument/relationships/officeDocument"/></Relationships>)"}});
+         {"_rels/.rels",
+          R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+          R"(<Relationship Id="rId1" Target="xl/workbook.xml" Type="http://purl.oclc.org/ooxml/)"
+          R"(officeDocument/relationships/officeDocument"/></Relationships>)"}});
     EXPECT_TRUE(refusal(strict).contains(u"strict"));
 }
 
@@ -57,8 +60,9 @@ TEST(XlsxRefusal, RefusesDamagedWorkbooksWithAReason) {
     const QByteArray good = test::readFile(test::xlsxFixture(QStringLiteral("template-libreoffice.xlsx")));
     EXPECT_FALSE(refusal(good.left(good.size() / 2)).isEmpty());
     const auto without = [](const char* missing) {
-        return test::changedFixture(QStringLiteral("template-libreoffice.xlsx"),
-                                    [&](xlsx::ZipPackage& package) { package.remove(QString::fromLatin1(missing)); });
+        return test::changedFixture(
+            QStringLiteral("template-libreoffice.xlsx"),
+            [&](xlsx::ZipPackage& package) { package.remove(QString::fromLatin1(missing)); });
     };
     EXPECT_TRUE(refusal(without("xl/worksheets/sheet2.xml")).contains(u"Master"));
     EXPECT_TRUE(refusal(without("[Content_Types].xml")).contains(u"content types"));

@@ -23,7 +23,7 @@ pugi::xml_document parsed(const QByteArray& xml) {
 }
 
 class XlsxSheetCopyTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<XlsxWorkbook> open(const char* fixture) {
         auto workbook = XlsxWorkbook::open(test::xlsxFixture(QString::fromLatin1(fixture)));
         EXPECT_TRUE(workbook) << workbook.error().toStdString();
@@ -100,7 +100,8 @@ TEST_F(XlsxSheetCopyTest, GivesEachCopyItsOwnDrawingsAndPrinterSettingsAndShares
     EXPECT_EQ(part(path, "xl/printerSettings/printerSettings2.bin"),
               part(path, "xl/printerSettings/printerSettings1.bin"));
     EXPECT_TRUE(part(path, "xl/drawings/_rels/drawing2.xml.rels").contains("Target=\"../media/image1.png\""));
-    EXPECT_TRUE(part(path, "xl/drawings/_rels/vmlDrawingHF2.vml.rels").contains("Target=\"../media/image1.png\""));
+    EXPECT_TRUE(
+        part(path, "xl/drawings/_rels/vmlDrawingHF2.vml.rels").contains("Target=\"../media/image1.png\""));
     EXPECT_TRUE(part(path, "[Content_Types].xml").contains("/xl/drawings/drawing2.xml"));
     EXPECT_TRUE(part(path, "[Content_Types].xml").contains("/xl/worksheets/sheet3.xml"));
 }
@@ -128,9 +129,10 @@ TEST_F(XlsxSheetCopyTest, CopyOfASelectedOrHiddenMasterIsNeitherSelectedNorHidde
 TEST_F(XlsxSheetCopyTest, RefusesToCopyASheetWithATableAndLeavesTheWorkbookAsItWas) {
     const QByteArray withTable =
         test::changedFixture(QStringLiteral("template-libreoffice.xlsx"), [](xlsx::ZipPackage& package) {
-            package.write(QStringLiteral("xl/tables/table1.xml"),
-                          R"(<table xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" id="1" )"
-                          R"(name="Table1" displayName="Table1" ref="A9:H12"/>)");
+            package.write(
+                QStringLiteral("xl/tables/table1.xml"),
+                R"(<table xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" id="1" )"
+                R"(name="Table1" displayName="Table1" ref="A9:H12"/>)");
             QByteArray rels = *package.read(QStringLiteral("xl/worksheets/_rels/sheet2.xml.rels"));
             rels.replace("</Relationships>",
                          R"(<Relationship Id="rIdTable" Target="../tables/table1.xml" Type="http://schemas.)"

@@ -21,14 +21,18 @@ xlsx::ZipPackage packageOf(const QString& workbookPath) {
 
 }  // namespace
 
-QString xlsxFixture(const QString& name) { return qEnvironmentVariable("KORVEX_TEST_DATA") + QStringLiteral("/xlsx/") + name; }
+QString xlsxFixture(const QString& name) {
+    return QStringLiteral(KORVEX_XLSX_FIXTURES "/") + name;
+}
 
 QByteArray partOf(const QString& workbookPath, const QString& part) {
     auto bytes = packageOf(workbookPath).read(part);
     return bytes ? *bytes : QByteArray();
 }
 
-bool hasPart(const QString& workbookPath, const QString& part) { return packageOf(workbookPath).contains(part); }
+bool hasPart(const QString& workbookPath, const QString& part) {
+    return packageOf(workbookPath).contains(part);
+}
 
 QByteArray changedFixture(const QString& name, const std::function<void(xlsx::ZipPackage&)>& change) {
     xlsx::ZipPackage package = packageOf(xlsxFixture(name));
@@ -44,7 +48,7 @@ CheckerRun runChecker(const QString& script, const QString& workbook, const QJso
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral(KORVEX_PYTHON3),
-                  {sourceDir() + QStringLiteral("/tests/report/") + script, workbook, expectationsPath});
+                  {QStringLiteral(KORVEX_REPORT_TEST_DIR "/") + script, workbook, expectationsPath});
     if (!process.waitForFinished(kCheckerTimeoutMs)) {
         process.kill();
         process.waitForFinished();

@@ -35,7 +35,7 @@ std::size_t countOf(const QByteArray& xml, const char* path) {
 }
 
 class XlsxWorkbookTest : public ::testing::Test {
-protected:
+  protected:
     QString file(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
     QTemporaryDir folder_;
 };
@@ -95,8 +95,8 @@ TEST_F(XlsxWorkbookTest, KeepsEveryPartItDoesNotTouchByteForByte) {
 TEST_F(XlsxWorkbookTest, MakesEachDerivedStyleAndSharedStringOnceAndKeepsBlanks) {
     auto workbook = reopen(test::xlsxFixture(QStringLiteral("template-libreoffice.xlsx")));
     ASSERT_TRUE(workbook);
-    const QByteArray stylesBefore = test::partOf(test::xlsxFixture(QStringLiteral("template-libreoffice.xlsx")),
-                                                 QStringLiteral("xl/styles.xml"));
+    const QByteArray stylesBefore = test::partOf(
+        test::xlsxFixture(QStringLiteral("template-libreoffice.xlsx")), QStringLiteral("xl/styles.xml"));
     Worksheet* sheet = workbook->sheet(QStringLiteral("Master"));
     const FormatChange redUnderline{.font = {.underline = Underline::Single, .color = PaletteColor{3}}};
     for (int row = 10; row <= 39; ++row) {
@@ -124,14 +124,16 @@ TEST_F(XlsxWorkbookTest, DropsTheCalculationChainAndStoredResultsSoFormulasAreCa
                           R"(<calcChain xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
                           R"(<c r="C5" i="2"/></calcChain>)");
             QByteArray rels = *package.read(QStringLiteral("xl/_rels/workbook.xml.rels"));
-            rels.replace("</Relationships>",
-                         R"(<Relationship Id="rIdChain" Target="calcChain.xml" Type="http://schemas.openxmlformats.org/)"
-                         R"(officeDocument/2006/relationships/calcChain"/></Relationships>)");
+            rels.replace(
+                "</Relationships>",
+                R"(<Relationship Id="rIdChain" Target="calcChain.xml" Type="http://schemas.openxmlformats.org/)"
+                R"(officeDocument/2006/relationships/calcChain"/></Relationships>)");
             package.write(QStringLiteral("xl/_rels/workbook.xml.rels"), rels);
             QByteArray types = *package.read(QStringLiteral("[Content_Types].xml"));
-            types.replace("</Types>",
-                          R"(<Override PartName="/xl/calcChain.xml" ContentType="application/vnd.openxmlformats-)"
-                          R"(officedocument.spreadsheetml.calcChain+xml"/></Types>)");
+            types.replace(
+                "</Types>",
+                R"(<Override PartName="/xl/calcChain.xml" ContentType="application/vnd.openxmlformats-)"
+                R"(officedocument.spreadsheetml.calcChain+xml"/></Types>)");
             package.write(QStringLiteral("[Content_Types].xml"), types);
         });
     auto workbook = XlsxWorkbook::fromBytes(withChain);
@@ -140,9 +142,12 @@ TEST_F(XlsxWorkbookTest, DropsTheCalculationChainAndStoredResultsSoFormulasAreCa
     EXPECT_EQ(master->readText({5, 3}), u"=B5*2");
     ASSERT_TRUE((*workbook)->saveAs(file("recalc.xlsx")));
     EXPECT_FALSE(test::hasPart(file("recalc.xlsx"), QStringLiteral("xl/calcChain.xml")));
-    EXPECT_FALSE(test::partOf(file("recalc.xlsx"), QStringLiteral("[Content_Types].xml")).contains("calcChain"));
-    EXPECT_FALSE(test::partOf(file("recalc.xlsx"), QStringLiteral("xl/_rels/workbook.xml.rels")).contains("calcChain"));
-    EXPECT_TRUE(test::partOf(file("recalc.xlsx"), QStringLiteral("xl/workbook.xml")).contains("fullCalcOnLoad=\"1\""));
+    EXPECT_FALSE(
+        test::partOf(file("recalc.xlsx"), QStringLiteral("[Content_Types].xml")).contains("calcChain"));
+    EXPECT_FALSE(test::partOf(file("recalc.xlsx"), QStringLiteral("xl/_rels/workbook.xml.rels"))
+                     .contains("calcChain"));
+    EXPECT_TRUE(test::partOf(file("recalc.xlsx"), QStringLiteral("xl/workbook.xml"))
+                    .contains("fullCalcOnLoad=\"1\""));
     const QByteArray sheet = test::partOf(file("recalc.xlsx"), QStringLiteral("xl/worksheets/sheet2.xml"));
     EXPECT_TRUE(sheet.contains("<f aca=\"false\">B5*2</f></c>")) << sheet.constData();
 }
@@ -175,7 +180,8 @@ TEST_F(XlsxWorkbookTest, AddsAndRenamesSheetsOnlyUnderValidUniqueNames) {
     SpreadsheetResult<Worksheet*> added = workbook->addSheet(QStringLiteral("UniqueIDs"));
     ASSERT_TRUE(added);
     EXPECT_EQ(workbook->activeSheet(), *added);
-    EXPECT_EQ(workbook->sheetNames(), (QStringList{QStringLiteral("UniqueIDs"), QStringLiteral("Cover"), QStringLiteral("Master")}));
+    EXPECT_EQ(workbook->sheetNames(),
+              (QStringList{QStringLiteral("UniqueIDs"), QStringLiteral("Cover"), QStringLiteral("Master")}));
     EXPECT_FALSE((*added)->rename(QStringLiteral("master")));
     EXPECT_FALSE((*added)->rename(QString(32, u'x')));
     EXPECT_TRUE((*added)->rename(QStringLiteral("uniqueids")));

@@ -16,6 +16,7 @@ import zipfile
 
 from openpyxl import load_workbook
 from openpyxl.styles.colors import COLOR_INDEX
+from openpyxl.utils import get_column_letter
 
 CONTENT_TYPES = "{http://schemas.openxmlformats.org/package/2006/content-types}"
 RELATIONSHIPS = "{http://schemas.openxmlformats.org/package/2006/relationships}"
@@ -121,8 +122,18 @@ def sheet_facts(sheet):
         "conditionalFormats": len(list(sheet.conditional_formatting)),
         "dataValidations": len(sheet.data_validations.dataValidation),
         "frozen": sheet.freeze_panes,
-        "columnWidths": {letter: round(d.width, 1) for letter, d in sheet.column_dimensions.items() if d.width},
+        "columnWidths": column_widths(sheet),
     }
+
+
+def column_widths(sheet):
+    """The width of every column that has one; openpyxl keeps a range of columns under its first letter."""
+    widths = {}
+    for dimension in sheet.column_dimensions.values():
+        if dimension.width and dimension.min and dimension.max:
+            for column in range(dimension.min, dimension.max + 1):
+                widths[get_column_letter(column)] = round(dimension.width, 1)
+    return widths
 
 
 def check_sheets(workbook, expectations, problems):

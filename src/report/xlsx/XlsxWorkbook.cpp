@@ -50,6 +50,17 @@ SpreadsheetStatus checkContainer(const QByteArray& bytes) {
     return {};
 }
 
+// Reads one part and parses it with one of the parts' parse functions.
+template <typename Parse>
+auto parsePart(const ZipPackage& package, const QString& part, Parse parse)
+    -> decltype(parse(QByteArray(), part)) {
+    SpreadsheetResult<QByteArray> bytes = package.read(part);
+    if (!bytes) {
+        return SpreadsheetError{bytes.error()};
+    }
+    return parse(*bytes, part);
+}
+
 QString folderPrefix(const QString& part) {
     const qsizetype slash = part.lastIndexOf(u'/');
     return slash < 0 ? QString() : part.left(slash + 1);
@@ -123,11 +134,8 @@ SpreadsheetStatus XlsxWorkbook::load(ZipPackage package) {
 }
 
 SpreadsheetStatus XlsxWorkbook::loadWorkbookPart() {
-    const QString packageRelationships = relationshipsPartOf(QString());
-    SpreadsheetResult<QByteArray> bytes = package_.read(packageRelationships);
     SpreadsheetResult<Relationships> relationships =
-        bytes ? Relationships::parse(*bytes, packageRelationships)
-              : SpreadsheetResult<Relationships>(SpreadsheetError{bytes.error()});
+        parsePart(package_, relationshipsPartOf(QString()), &Relationships::parse);
     if (!relationships) {
         return SpreadsheetError{relationships.error()};
     }
@@ -160,10 +168,7 @@ SpreadsheetStatus XlsxWorkbook::loadWorkbookPart() {
     if (!package_.contains(ownRelationships)) {
         return {};
     }
-    SpreadsheetResult<QByteArray> ownBytes = package_.read(ownRelationships);
-    SpreadsheetResult<Relationships> own =
-        ownBytes ? Relationships::parse(*ownBytes, ownRelationships)
-                 : SpreadsheetResult<Relationships>(SpreadsheetError{ownBytes.error()});
+    SpreadsheetResult<Relationships> own = parsePart(package_, ownRelationships, &Relationships::parse);
     if (!own) {
         return SpreadsheetError{own.error()};
     }
@@ -181,11 +186,8 @@ SpreadsheetStatus XlsxWorkbook::loadStyles() {
     } else {
         stylesPart_ = resolveTarget(workbookPart_, styles->target);
     }
-    SpreadsheetResult<QByteArray> bytes = package_.read(stylesPart_);
-    if (!bytes) {
-        return SpreadsheetError{bytes.error()};
-    }
-    SpreadsheetResult<std::unique_ptr<StyleSheet>> parsed = StyleSheet::parse(*bytes, stylesPart_);
+    SpreadsheetResult<std::unique_ptr<StyleSheet>> parsed =
+        parsePart(package_, stylesPart_, &StyleSheet::parse);
     if (!parsed) {
         return SpreadsheetError{parsed.error()};
     }
@@ -200,11 +202,8 @@ SpreadsheetStatus XlsxWorkbook::loadSharedStrings() {
         return {};
     }
     stringsPart_ = resolveTarget(workbookPart_, strings->target);
-    SpreadsheetResult<QByteArray> bytes = package_.read(stringsPart_);
-    if (!bytes) {
-        return SpreadsheetError{bytes.error()};
-    }
-    SpreadsheetResult<std::unique_ptr<SharedStrings>> parsed = SharedStrings::parse(*bytes, stringsPart_);
+    SpreadsheetResult<std::unique_ptr<SharedStrings>> parsed =
+        parsePart(package_, stringsPart_, &SharedStrings::parse);
     if (!parsed) {
         return SpreadsheetError{parsed.error()};
     }
@@ -227,6 +226,7 @@ SpreadsheetStatus XlsxWorkbook::loadSheetList() {
         }
         auto entry = std::make_unique<SheetEntry>();
         entry->element = element;
+        entry->takeName(name);
         entry->part = part;
         entry->isWorksheet = relationship->hasType("worksheet");
         sheets_.push_back(std::move(entry));
@@ -241,14 +241,17 @@ SpreadsheetStatus XlsxWorkbook::loadSheetList() {
     return {};
 }
 
-QString XlsxWorkbook::nameOf(const SheetEntry& entry) {
-    return toQString(entry.element.attribute("name").value());
+void XlsxWorkbook::SheetEntry::takeName(const QString& newName) {
+    name = newName;
+    foldedName = newName.toCaseFolded();
+    pugi::xml_attribute attribute = element.attribute("name");
+    (attribute ? attribute : element.append_attribute("name")).set_value(toUtf8(newName).constData());
 }
 
 XlsxWorkbook::SheetEntry* XlsxWorkbook::find(const QString& name) const {
-    const auto found = std::ranges::find_if(sheets_, [&](const std::unique_ptr<SheetEntry>& entry) {
-        return nameOf(*entry).compare(name, Qt::CaseInsensitive) == 0;
-    });
+    const QString folded = name.toCaseFolded();
+    const auto found = std::ranges::find_if(
+        sheets_, [&](const std::unique_ptr<SheetEntry>& entry) { return entry->foldedName == folded; });
     return found == sheets_.end() ? nullptr : found->get();
 }
 
@@ -260,7 +263,7 @@ int XlsxWorkbook::positionOf(const SheetEntry* entry) const {
 QStringList XlsxWorkbook::sheetNames() const {
     QStringList names;
     for (const auto& entry : sheets_) {
-        names.append(nameOf(*entry));
+        names.append(entry->name);
     }
     return names;
 }
@@ -329,13 +332,13 @@ XlsxWorkbook::SheetEntry& XlsxWorkbook::insertSheet(int position, const QString&
     pugi::xml_node element =
         atEnd ? sheets.append_child("sheet")
               : sheets.insert_child_before("sheet", sheets_[static_cast<std::size_t>(position)]->element);
-    element.append_attribute("name") = toUtf8(name).constData();
     element.append_attribute("sheetId") = highestId + 1;
     element.append_attribute(toUtf8(relationshipPrefix() + QStringLiteral(":id")).constData()) =
         toUtf8(id).constData();
     contentTypes_.setOverride(part, kWorksheetType);
     shiftLocalSheetIds(root(), position);
     auto entry = std::make_unique<SheetEntry>(SheetEntry{element, part, true, std::move(sheet)});
+    entry->takeName(name);
     return **sheets_.insert(sheets_.begin() + position, std::move(entry));
 }
 
@@ -382,7 +385,7 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
         return SpreadsheetError{cloned.error()};
     }
     (*copy)->setTabSelected(false);
-    const QString sourceName = nameOf(*original);
+    const QString sourceName = original->name;
     const QString copyName =
         copyNameFor(sourceName, [&](const QString& name) { return find(name) != nullptr; });
     const int position = positionOf(predecessor) + 1;
@@ -394,18 +397,18 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
 QString XlsxWorkbook::nameOf(const XlsxWorksheet& sheet) const {
     const auto found =
         std::ranges::find_if(sheets_, [&](const auto& entry) { return entry->sheet.get() == &sheet; });
-    return found == sheets_.end() ? QString() : nameOf(**found);
+    return found == sheets_.end() ? QString() : (*found)->name;
 }
 
 SpreadsheetStatus XlsxWorkbook::rename(XlsxWorksheet& sheet, const QString& newName) {
     const auto found =
         std::ranges::find_if(sheets_, [&](const auto& entry) { return entry->sheet.get() == &sheet; });
     SheetEntry& entry = **found;
-    const QString oldName = nameOf(entry);
+    const QString oldName = entry.name;
     if (SpreadsheetStatus allowed = checkNewName(newName, &entry); !allowed) {
         return allowed;
     }
-    entry.element.attribute("name").set_value(toUtf8(newName).constData());
+    entry.takeName(newName);
     renameSheetInNames(root(), oldName, newName);
     return {};
 }

@@ -48,6 +48,11 @@ class XlsxWorkbook final : public Workbook, private SheetOwner {
         QString part;
         bool isWorksheet = false;
         std::unique_ptr<XlsxWorksheet> sheet;
+        // The name as in the workbook part, and case-folded for lookups.
+        QString name;
+        QString foldedName;
+
+        void takeName(const QString& newName);
     };
 
     XlsxWorkbook();
@@ -62,7 +67,6 @@ class XlsxWorkbook final : public Workbook, private SheetOwner {
     void activate(XlsxWorksheet& sheet) override;
 
     pugi::xml_node root() const { return workbookXml_.document_element(); }
-    static QString nameOf(const SheetEntry& entry);
     SheetEntry* find(const QString& name) const;
     int positionOf(const SheetEntry* entry) const;
     SpreadsheetStatus checkNewName(const QString& name, const SheetEntry* renamed) const;

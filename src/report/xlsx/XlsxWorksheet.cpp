@@ -25,9 +25,15 @@ constexpr qsizetype kMaxCellTextLength = 32767;
 constexpr auto kCellOrder = std::to_array<std::string_view>({"f", "v", "is", "extLst"});
 // Day 0 of the spreadsheet's day numbers; days before 1 March 1900 count one less (the application
 // takes 1900 for a leap year).
-QDate dayNumberEpoch() { return {1899, 12, 30}; }
-QDate firstDayWithoutLeapError() { return {1900, 3, 1}; }
-QDate firstDay() { return {1900, 1, 1}; }
+QDate dayNumberEpoch() {
+    return {1899, 12, 30};
+}
+QDate firstDayWithoutLeapError() {
+    return {1900, 3, 1};
+}
+QDate firstDay() {
+    return {1900, 1, 1};
+}
 constexpr double kMillisecondsPerDay = 86400000.0;
 
 QByteArray shortestText(double value) {
