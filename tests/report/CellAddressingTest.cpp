@@ -2,6 +2,7 @@
 
 #include "report/CellRange.h"
 #include "report/xlsx/CellText.h"
+#include "report/xlsx/SharedFormulas.h"
 #include "report/xlsx/SheetNames.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,15 @@ TEST(SheetNames, RenamesSheetReferencesInFormulasButNotInTextsOrLongerNames) {
     EXPECT_EQ(renameSheetReferences(QStringLiteral("SUM(Master!A1,OtherMaster!A1)&\"Master!A1\""),
                                     QStringLiteral("Master"), QStringLiteral("Neu")),
               u"SUM(Neu!A1,OtherMaster!A1)&\"Master!A1\"");
+}
+
+TEST(SharedFormulas, MoveRelativeReferencesOnlyAndLeaveTextsNamesAndFunctionsAlone) {
+    EXPECT_EQ(shiftFormula(QStringLiteral("B5*2+$B$5+B$5+$B5"), 2, 1), u"C7*2+$B$5+C$5+$B7");
+    EXPECT_EQ(shiftFormula(QStringLiteral("SUM(Sheet1!A1:A3)&\"A1\"&'A1 x'!B2"), 1, 0),
+              u"SUM(Sheet1!A2:A4)&\"A1\"&'A1 x'!B3");
+    EXPECT_EQ(shiftFormula(QStringLiteral("LOG10(A1)+ABCD1+Name_1+1E+10"), 0, 1),
+              u"LOG10(B1)+ABCD1+Name_1+1E+10");
+    EXPECT_EQ(shiftFormula(QStringLiteral("A1"), -1, 0), u"#REF!");
 }
 
 TEST(CellText, EscapesWhatXmlCannotHoldAndReadsItBack) {

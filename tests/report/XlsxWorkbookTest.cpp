@@ -152,6 +152,31 @@ TEST_F(XlsxWorkbookTest, DropsTheCalculationChainAndStoredResultsSoFormulasAreCa
     EXPECT_TRUE(sheet.contains("<f aca=\"false\">B5*2</f></c>")) << sheet.constData();
 }
 
+TEST_F(XlsxWorkbookTest, WritingOverTheFirstCellOfASharedFormulaKeepsTheFormulasOfTheOthers) {
+    const QByteArray shared =
+        test::changedFixture(QStringLiteral("template-libreoffice.xlsx"), [](xlsx::ZipPackage& package) {
+            QByteArray sheet = *package.read(QStringLiteral("xl/worksheets/sheet2.xml"));
+            sheet.replace(
+                R"(<f aca="false">B5*2</f><v>42</v>)",
+                R"(<f t="shared" ref="C5:E5" si="0">B5*2</f><v>42</v></c>)"
+                R"(<c r="D5"><f t="shared" si="0"/><v>0</v></c><c r="E5"><f t="shared" si="0"/><v>0</v>)");
+            package.write(QStringLiteral("xl/worksheets/sheet2.xml"), sheet);
+        });
+    auto workbook = XlsxWorkbook::fromBytes(shared);
+    ASSERT_TRUE(workbook) << workbook.error().toStdString();
+    Worksheet* master = (*workbook)->sheet(QStringLiteral("Master"));
+    master->writeNumber({5, 3}, 1);
+    ASSERT_TRUE((*workbook)->saveAs(file("shared.xlsx")));
+    auto reopened = reopen(file("shared.xlsx"));
+    ASSERT_TRUE(reopened);
+    Worksheet* read = reopened->sheet(QStringLiteral("Master"));
+    EXPECT_EQ(read->readText({5, 3}), u"1");
+    EXPECT_EQ(read->readText({5, 4}), u"=C5*2");
+    EXPECT_EQ(read->readText({5, 5}), u"=D5*2");
+    EXPECT_FALSE(
+        test::partOf(file("shared.xlsx"), QStringLiteral("xl/worksheets/sheet2.xml")).contains("shared"));
+}
+
 TEST_F(XlsxWorkbookTest, SavesAtomicallyAndNeverLeavesAHalfWrittenFile) {
     std::unique_ptr<XlsxWorkbook> workbook = XlsxWorkbook::createEmpty();
     const SpreadsheetStatus unnamed = workbook->save();

@@ -3,6 +3,7 @@
 #include "report/xlsx/CellText.h"
 #include "report/xlsx/ColumnSet.h"
 #include "report/xlsx/NumberFormats.h"
+#include "report/xlsx/SharedFormulas.h"
 #include "report/xlsx/SharedStrings.h"
 #include "report/xlsx/StyleSheet.h"
 #include "report/xlsx/WorksheetSchema.h"
@@ -74,6 +75,7 @@ SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::load(Context co
         return SpreadsheetError{
             QStringLiteral("the part \"%1\" is damaged: %2").arg(partName, indexed.error())};
     }
+    unshareFormulas(sheetData);
     sheet->dropFormulaResults();
     return sheet;
 }
