@@ -30,6 +30,10 @@ struct CellFill {
     static constexpr CellFill none() { return {}; }
     static constexpr CellFill solid(int paletteIndex) { return {paletteIndex}; }
     bool isNone() const { return colorIndex == kNone; }
+    bool isValid() const {
+        return isNone() ||
+               (colorIndex >= PaletteColor::kFirstIndex && colorIndex <= PaletteColor::kLastIndex);
+    }
     friend bool operator==(const CellFill&, const CellFill&) = default;
 };
 

@@ -106,6 +106,9 @@ TEST_F(XlsxWorkbookTest, MakesEachDerivedStyleAndSharedStringOnceAndKeepsBlanks)
             sheet->format(CellRange::cell(row, column), {.fill = CellFill::solid(3)});
         }
     }
+    // Colours and sizes the application does not know change nothing.
+    sheet->format(CellRange::cell(40, 1),
+                  {.fill = CellFill::solid(57), .font = {.size = 0, .color = PaletteColor{0}}});
     ASSERT_TRUE(workbook->saveAs(file("styled.xlsx")));
     const QByteArray styles = test::partOf(file("styled.xlsx"), QStringLiteral("xl/styles.xml"));
     EXPECT_EQ(countOf(styles, "//cellXfs/xf"), countOf(stylesBefore, "//cellXfs/xf") + 2);

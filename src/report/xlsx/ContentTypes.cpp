@@ -42,10 +42,6 @@ void ContentTypes::removeOverride(const QString& part) {
     overrides_.erase(part);
 }
 
-void ContentTypes::setDefault(const QString& extension, const QString& contentType) {
-    defaults_[extension.toLower()] = contentType;
-}
-
 QByteArray ContentTypes::serialize() const {
     pugi::xml_document document;
     appendDeclaration(document);

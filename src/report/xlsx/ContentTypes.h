@@ -22,7 +22,6 @@ class ContentTypes {
     bool hasOverride(const QString& part) const { return overrides_.contains(part); }
     void setOverride(const QString& part, const QString& contentType);
     void removeOverride(const QString& part);
-    void setDefault(const QString& extension, const QString& contentType);
     QByteArray serialize() const;
 
   private:

@@ -21,6 +21,10 @@ constexpr auto kFontOrder =
                                      "vertAlign", "sz", "color", "name", "family", "charset", "scheme"});
 constexpr auto kXfOrder = std::to_array<std::string_view>({"alignment", "protection", "extLst"});
 
+// The font sizes the spreadsheet application accepts, in points.
+constexpr double kSmallestFontSize = 1.0;
+constexpr double kLargestFontSize = 409.0;
+
 // The minimal lists a styles part needs, added where a workbook's styles part lacks them.
 constexpr const char* kDefaultFont = R"(<font><sz val="11"/><name val="Calibri"/><family val="2"/></font>)";
 constexpr const char* kDefaultFills =
@@ -83,6 +87,21 @@ std::string changeKey(const FormatChange& change) {
     add("format", change.numberFormat);
     add("borders", change.thinBorders ? std::optional(1) : std::nullopt);
     return key.toStdString();
+}
+
+// The change without colours and sizes the spreadsheet application does not know: those change nothing.
+FormatChange withoutUnknownValues(FormatChange change) {
+    if (change.fill && !change.fill->isValid()) {
+        change.fill.reset();
+    }
+    if (change.font.color && !change.font.color->isValid()) {
+        change.font.color.reset();
+    }
+    if (change.font.size &&
+        !(*change.font.size >= kSmallestFontSize && *change.font.size <= kLargestFontSize)) {
+        change.font.size.reset();
+    }
+    return change;
 }
 
 bool changesFont(const FontChange& font) {
@@ -208,7 +227,8 @@ pugi::xml_node StyleSheet::xfNode(int xf) const {
     return cellXfs_.items[valid ? static_cast<std::size_t>(xf) : 0];
 }
 
-int StyleSheet::derive(int xf, const FormatChange& change) {
+int StyleSheet::derive(int xf, const FormatChange& requested) {
+    const FormatChange change = withoutUnknownValues(requested);
     if (xf < 0 || xf >= static_cast<int>(cellXfs_.items.size())) {
         xf = 0;
     }

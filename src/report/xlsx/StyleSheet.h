@@ -26,8 +26,8 @@ class StyleSheet {
     static SpreadsheetResult<std::unique_ptr<StyleSheet>> parse(const QByteArray& bytes,
                                                                 const QString& partName);
 
-    // The cell format that is `xf` with `change` applied.
-    int derive(int xf, const FormatChange& change);
+    // The cell format that is `xf` with the change applied; unknown colours and sizes are left out.
+    int derive(int xf, const FormatChange& requested);
     // The cell format that is `xf` showing numbers with the built-in format `formatId`.
     int withNumberFormatId(int xf, int formatId);
     bool showsDateOrTime(int xf) const;

@@ -87,17 +87,6 @@ bool ZipPackage::contains(const QString& part) const {
     return find(part) != nullptr;
 }
 
-QStringList ZipPackage::partNames() const {
-    QStringList names;
-    names.reserve(static_cast<qsizetype>(entries_.size()));
-    for (const Entry& entry : entries_) {
-        if (!entry.name.endsWith(u'/')) {
-            names.append(entry.name);
-        }
-    }
-    return names;
-}
-
 SpreadsheetResult<QByteArray> ZipPackage::read(const QString& part) const {
     const Entry* entry = find(part);
     if (entry == nullptr) {

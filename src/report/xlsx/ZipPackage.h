@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -30,7 +29,6 @@ class ZipPackage {
     static SpreadsheetResult<ZipPackage> fromBytes(QByteArray bytes);
 
     bool contains(const QString& part) const;
-    QStringList partNames() const;
     SpreadsheetResult<QByteArray> read(const QString& part) const;
     void write(const QString& part, QByteArray bytes);
     void remove(const QString& part);
