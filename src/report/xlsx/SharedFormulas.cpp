@@ -1,6 +1,7 @@
 #include "report/xlsx/SharedFormulas.h"
 
 #include "report/CellRange.h"
+#include "report/xlsx/FormulaText.h"
 #include "report/xlsx/SheetCells.h"
 #include "report/xlsx/XmlPart.h"
 
@@ -62,20 +63,6 @@ QString movedReference(const Reference& reference, int rows, int columns) {
     }
     return (reference.absoluteColumn ? QStringLiteral("$") : QString()) + columnLetters(moved.column) +
            (reference.absoluteRow ? QStringLiteral("$") : QString()) + QString::number(moved.row);
-}
-
-qsizetype endOfQuoted(const QString& formula, qsizetype position) {
-    const QChar quote = formula[position];
-    for (++position; position < formula.size(); ++position) {
-        if (formula[position] == quote) {
-            if (position + 1 < formula.size() && formula[position + 1] == quote) {
-                ++position;
-                continue;
-            }
-            return position + 1;
-        }
-    }
-    return position;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "report/xlsx/SheetNames.h"
 
+#include "report/xlsx/FormulaText.h"
+
 #include <QRegularExpression>
 
 namespace korvex::xlsx {
@@ -8,22 +10,6 @@ namespace {
 
 bool isNameCharacter(QChar character) {
     return character.isLetterOrNumber() || character == u'_' || character == u'.' || character == u'\\';
-}
-
-// Copies a quoted text starting at `position` (the opening quote) and gives the position after it.
-qsizetype skipQuoted(const QString& formula, qsizetype position, QChar quote, QString* content) {
-    for (++position; position < formula.size(); ++position) {
-        if (formula[position] == quote) {
-            if (position + 1 < formula.size() && formula[position + 1] == quote) {
-                *content += quote;
-                ++position;
-                continue;
-            }
-            return position + 1;
-        }
-        *content += formula[position];
-    }
-    return position;
 }
 
 }  // namespace
@@ -83,8 +69,7 @@ QString renameSheetReferences(const QString& formula, const QString& oldName, co
             character == u'\'' ||
             (isNameCharacter(character) && (position == 0 || !isNameCharacter(formula[position - 1])));
         if (character == u'"') {
-            QString ignored;
-            const qsizetype end = skipQuoted(formula, position, u'"', &ignored);
+            const qsizetype end = endOfQuoted(formula, position);
             result += QStringView(formula).mid(position, end - position);
             position = end;
             continue;
@@ -97,7 +82,7 @@ QString renameSheetReferences(const QString& formula, const QString& oldName, co
         QString name;
         qsizetype end = position;
         if (character == u'\'') {
-            end = skipQuoted(formula, position, u'\'', &name);
+            end = endOfQuoted(formula, position, &name);
         } else {
             while (end < formula.size() && isNameCharacter(formula[end])) {
                 name += formula[end++];
