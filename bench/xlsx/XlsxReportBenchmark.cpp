@@ -66,7 +66,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.error_occurred == false) {
+            // With repetitions the mean stands for the benchmark.
+            const bool counts = run.run_type == Run::RT_Iteration || run.aggregate_name == "mean";
+            if (counts && !run.error_occurred) {
                 times_[run.run_name.function_name] = run.GetAdjustedRealTime();
             }
         }

@@ -11,6 +11,7 @@ conversion fails or times out.
 import csv
 import json
 import os
+import signal
 import subprocess
 import sys
 import tempfile
@@ -22,14 +23,22 @@ CSV_FILTER = "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true,fals
 
 
 def convert(workbook, target_filter, folder):
+    """Runs one conversion in its own process group, so that a timeout ends every LibreOffice process."""
     profile = Path(folder) / "profile"
-    result = subprocess.run(
+    process = subprocess.Popen(
         ["soffice", f"-env:UserInstallation=file://{profile}", "--headless", "--norestore",
          "--convert-to", target_filter, "--outdir", folder, str(workbook)],
-        capture_output=True, text=True, timeout=TIMEOUT_SECONDS, env={**os.environ, "HOME": folder},
+        stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, start_new_session=True,
+        env={**os.environ, "HOME": folder},
     )
-    if result.returncode != 0:
-        raise SystemExit(f"LibreOffice failed ({result.returncode}): {result.stderr}")
+    try:
+        _, errors = process.communicate(timeout=TIMEOUT_SECONDS)
+    except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.communicate()
+        raise SystemExit(f"LibreOffice did not finish converting to {target_filter} in {TIMEOUT_SECONDS} s")
+    if process.returncode != 0:
+        raise SystemExit(f"LibreOffice failed ({process.returncode}): {errors}")
 
 
 def column_index(letters):
