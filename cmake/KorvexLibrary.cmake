@@ -10,7 +10,8 @@ endfunction()
 
 # korvex_test(NAME [MAIN main.cpp] SOURCES ... LINKS ...)
 # A GoogleTest program whose tests ctest discovers one by one. Without MAIN it runs inside a
-# QCoreApplication.
+# QCoreApplication. Widget test mains choose Qt's
+# offscreen platform when none is set.
 function(korvex_test name)
     cmake_parse_arguments(ARG "" "MAIN" "SOURCES;LINKS" ${ARGN})
     if(NOT ARG_MAIN)
@@ -18,6 +19,5 @@ function(korvex_test name)
     endif()
     add_executable(${name} ${ARG_MAIN} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LINKS} korvex_test_support GTest::gtest)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KORVEX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;KORVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()

@@ -46,4 +46,10 @@ inline constexpr SettingKey kLanguage{kLanguageSettings, u"Language"};
 
 inline constexpr SettingKey kLastUsedConfig{kExcelReportSettings, u"LastUsedConfig"};
 
+// The ASCII result file's delimiter and file type; its column checks and places are named in
+// output/AsciiColumns.h.
+inline constexpr SettingKey kAsciiDelimiter{kAsciiSettings, u"ASCII"};
+inline constexpr SettingKey kAsciiCsv{kAsciiSettings, u"CSV"};
+inline constexpr SettingKey kAsciiTxt{kAsciiSettings, u"TXT"};
+
 }  // namespace korvex::keys

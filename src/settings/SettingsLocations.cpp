@@ -14,7 +14,8 @@ QString environmentOr(const char* variable, const QString& fallback) {
 
 SettingsLocations SettingsLocations::fromEnvironment() {
 #ifdef Q_OS_WIN
-    const QString machine = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Veltrano\\KORVEX_Tabulor\\Settings");
+    const QString machine =
+        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Veltrano\\KORVEX_Tabulor\\Settings");
     const QString user = QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Veltrano\\KORVEX_Tabulor\\Settings");
 #else
     const QString machine = QStringLiteral("/etc/xdg/Veltrano/KORVEX_Tabulor.ini");

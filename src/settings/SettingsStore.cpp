@@ -27,7 +27,8 @@ SettingsStore::SettingsStore(SettingsLocations locations) : locations_(std::move
 
 void SettingsStore::chooseRootFromUserSwitch() {
     root_ = SettingsRoot::MachineWide;
-    const QString perUser = readSettingPath(SettingsRoot::PerUser, keys::kCurrentUser, QStringLiteral("False"));
+    const QString perUser =
+        readSettingPath(SettingsRoot::PerUser, keys::kCurrentUser, QStringLiteral("False"));
     if (perUser.toUpper() == u"TRUE") {
         root_ = SettingsRoot::PerUser;
     }
@@ -73,8 +74,16 @@ bool SettingsStore::writeSettingPath(SettingsRoot root, keys::SettingKey key, co
     return settings->status() == QSettings::NoError;
 }
 
+QString SettingsStore::refusedWriteText() const {
+    return QStringLiteral("The settings could not be stored in %1.").arg(locationOf(root_));
+}
+
+const QString& SettingsStore::locationOf(SettingsRoot root) const {
+    return root == SettingsRoot::MachineWide ? locations_.machineWide : locations_.perUser;
+}
+
 std::unique_ptr<QSettings> SettingsStore::open(SettingsRoot root) const {
-    const QString& location = root == SettingsRoot::MachineWide ? locations_.machineWide : locations_.perUser;
+    const QString& location = locationOf(root);
 #ifdef Q_OS_WIN
     return std::make_unique<QSettings>(location, QSettings::NativeFormat);
 #else

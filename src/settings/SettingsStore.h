@@ -17,7 +17,7 @@ enum class SettingsRoot { MachineWide, PerUser };
 // The program's persistent settings: text values under one of two roots. Reading a value that does
 // not exist yet stores the caller's default, so the first reader of a value decides its default.
 class SettingsStore {
-public:
+  public:
     explicit SettingsStore(SettingsLocations locations);
 
     SettingsRoot root() const { return root_; }
@@ -39,8 +39,12 @@ public:
     [[nodiscard]] bool writeSetting(keys::SettingKey key, const QString& value) const;
     [[nodiscard]] bool writeSettingPath(SettingsRoot root, keys::SettingKey key, const QString& value) const;
 
-private:
+    // What to tell the user when a write was refused: where the current root lives.
+    QString refusedWriteText() const;
+
+  private:
     std::unique_ptr<QSettings> open(SettingsRoot root) const;
+    const QString& locationOf(SettingsRoot root) const;
     std::optional<QString> peekSettingPath(SettingsRoot root, keys::SettingKey key) const;
 
     SettingsLocations locations_;

@@ -24,6 +24,6 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
-QString sourceDir() { return qEnvironmentVariable("KORVEX_SOURCE_DIR"); }
+QString sourceDir() { return QStringLiteral(KORVEX_SOURCE_DIR); }
 
 }  // namespace korvex::test

@@ -3,7 +3,9 @@
 namespace korvex {
 namespace {
 
-bool isSeparator(QChar ch) { return ch == u'/' || ch == u'\t'; }
+bool isSeparator(QChar ch) {
+    return ch == u'/' || ch == u'\t';
+}
 
 QString withoutOptionSlash(const QString& word) {
     if (word.startsWith(u'/') && word.indexOf(u'/', 1) < 0) {

@@ -14,7 +14,6 @@ StartArguments splitCommandLine(const QString& rawCommandLine,
 // The same from words a shell has already split (the program's argv without argv[0]): each word is
 // one argument; a word that starts with "/" and holds no further "/" (/a, /ALL, /) loses that "/",
 // any other word (a path) stays as it is.
-StartArguments argumentsFromWords(const QStringList& words,
-                                  int maxArguments = StartArguments::kMaxArguments);
+StartArguments argumentsFromWords(const QStringList& words, int maxArguments = StartArguments::kMaxArguments);
 
 }  // namespace korvex

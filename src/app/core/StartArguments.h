@@ -17,7 +17,7 @@ enum class RunMode {
 // The up to five command-line arguments, addressed 1 to 5 as the batch files write them:
 // run mode letter, first report workbook, layout file, selection word, second report workbook.
 class StartArguments {
-public:
+  public:
     static constexpr int kMaxArguments = 5;
 
     StartArguments() = default;
@@ -30,7 +30,7 @@ public:
     RunMode runMode() const;
     bool isUnattended() const { return runMode() != RunMode::Interactive; }
 
-private:
+  private:
     std::array<QString, kMaxArguments + 1> arguments_;  // entry 0 is never used
 };
 

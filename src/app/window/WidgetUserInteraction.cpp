@@ -15,49 +15,72 @@ namespace {
 
 QMessageBox::Icon boxIconOf(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Critical: return QMessageBox::Critical;
-        case MessageIcon::None: break;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons boxButtonsOf(MessageButtons buttons) {
     switch (buttons) {
-        case MessageButtons::Ok: return QMessageBox::Ok;
-        case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-        case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case MessageButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+        case MessageButtons::Ok:
+            return QMessageBox::Ok;
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButton boxButtonOf(MessageAnswer answer) {
     switch (answer) {
-        case MessageAnswer::Ok: return QMessageBox::Ok;
-        case MessageAnswer::Cancel: return QMessageBox::Cancel;
-        case MessageAnswer::Yes: return QMessageBox::Yes;
-        case MessageAnswer::No: return QMessageBox::No;
-        case MessageAnswer::Retry: return QMessageBox::Retry;
+        case MessageAnswer::Ok:
+            return QMessageBox::Ok;
+        case MessageAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case MessageAnswer::Yes:
+            return QMessageBox::Yes;
+        case MessageAnswer::No:
+            return QMessageBox::No;
+        case MessageAnswer::Retry:
+            return QMessageBox::Retry;
     }
     return QMessageBox::Ok;
 }
 
 MessageAnswer answerOf(int button, MessageAnswer fallback) {
     switch (button) {
-        case QMessageBox::Ok: return MessageAnswer::Ok;
-        case QMessageBox::Cancel: return MessageAnswer::Cancel;
-        case QMessageBox::Yes: return MessageAnswer::Yes;
-        case QMessageBox::No: return MessageAnswer::No;
-        case QMessageBox::Retry: return MessageAnswer::Retry;
-        default: return fallback;
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Retry:
+            return MessageAnswer::Retry;
+        default:
+            return fallback;
     }
 }
 
-bool hasDisplay() { return QGuiApplication::platformName() != u"offscreen"; }
+bool hasDisplay() {
+    return QGuiApplication::platformName() != u"offscreen";
+}
 
 }  // namespace
 

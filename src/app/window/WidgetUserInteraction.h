@@ -9,18 +9,18 @@ class QProgressBar;
 
 namespace korvex {
 
-// Message boxes over the main window, its status bar text and its progress bar. In an unattended run every message is also written to
-// standard error, and where no display exists a box is answered with its default at once, so a
-// measuring run is never held up by a box nobody can see.
+// Message boxes over the main window, its status bar text and its progress bar. In an unattended run every
+// message is also written to standard error, and where no display exists a box is answered with its default
+// at once, so a measuring run is never held up by a box nobody can see.
 class WidgetUserInteraction : public UserInteraction {
-public:
+  public:
     WidgetUserInteraction(QMainWindow* window, bool unattended);
 
     MessageAnswer showMessage(const Message& message) override;
     void setStatusText(const QString& text) override;
     void setProgress(int value, int maximum) override;
 
-private:
+  private:
     QPointer<QMainWindow> window_;
     QPointer<QProgressBar> progress_;
     bool unattended_;

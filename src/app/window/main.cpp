@@ -1,18 +1,18 @@
 #include "app/core/CommandLine.h"
 #include "app/core/Session.h"
+#include "app/window/MainWindow.h"
 #include "app/window/WidgetUserInteraction.h"
 #include "settings/SettingsLocations.h"
 #include "util/ProgramFolder.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 #include <cstdio>
 
 namespace {
 
 // Without a display nobody can use the window: say what the start-up found and end.
-int reportWithoutDisplay(const korvex::Session& session, const QMainWindow& window) {
+int reportWithoutDisplay(const korvex::Session& session, const korvex::MainWindow& window) {
     std::printf("%s\nprogram folder: %s\nsettings root: %s\n", qPrintable(window.windowTitle()),
                 qPrintable(session.programFolder),
                 session.settings.root() == korvex::SettingsRoot::PerUser ? "per user" : "machine-wide");
@@ -28,18 +28,16 @@ int main(int argc, char* argv[]) {
                             .language = {},
                             .arguments = korvex::argumentsFromWords(QApplication::arguments().mid(1))};
 
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("frm_Hauptfenster"));
-    korvex::WidgetUserInteraction user(&window, session.arguments.isUnattended());
-
     session.settings.chooseRootFromUserSwitch();
-    korvex::applyStoredLanguage(session, user);
+    korvex::MainWindow window(session);
+    korvex::applyStoredLanguage(session, window.user());
+    window.applyLanguage();
     window.setWindowTitle(korvex::mainWindowCaption(session));
 
     if (QGuiApplication::platformName() == u"offscreen") {
         return reportWithoutDisplay(session, window);
     }
-    window.resize(900, 640);
+    window.resize(1120, 780);
     window.show();
     return QApplication::exec();
 }

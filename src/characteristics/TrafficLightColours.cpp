@@ -1,0 +1,25 @@
+#include "characteristics/TrafficLightColours.h"
+
+namespace korvex {
+
+TrafficLightColours dimmedTrafficLights() {
+    return {.green = {0, 64, 0}, .yellow = {64, 64, 0}, .red = {64, 0, 0}};
+}
+
+TrafficLightColours trafficLightsAfter(const EvaluationSummary& summary) {
+    TrafficLightColours colours = dimmedTrafficLights();
+    switch (summary.light) {
+        case TrafficLight::Green:
+            colours.green = {0, 255, 0};
+            break;
+        case TrafficLight::Yellow:
+            colours.yellow = {255, 255, 0};
+            break;
+        case TrafficLight::Red:
+            colours.red = {255, 0, 0};
+            break;
+    }
+    return colours;
+}
+
+}  // namespace korvex

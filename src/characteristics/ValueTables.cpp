@@ -1,0 +1,37 @@
+#include "characteristics/ValueTables.h"
+
+#include <algorithm>
+
+namespace korvex {
+
+void ValueTables::reset(int commandCount) {
+    commandCount_ = std::max(commandCount, 0);
+    rows_.clear();
+    rows_.reserve(static_cast<std::size_t>(commandCount_));
+    comments_.clear();
+    capture_ = {};
+    counts_ = {};
+}
+
+const CharacteristicRecord* ValueTables::row(int number) const {
+    return number >= 1 && number <= rowCount() ? &rows_[static_cast<std::size_t>(number - 1)] : nullptr;
+}
+
+CharacteristicRecord& ValueTables::appendRow() {
+    return rows_.emplace_back();
+}
+
+const CommentRecord* ValueTables::comment(int entry) const {
+    return entry >= 1 && entry <= commentCount() ? &comments_[static_cast<std::size_t>(entry - 1)] : nullptr;
+}
+
+CommentRecord* ValueTables::comment(int entry) {
+    return const_cast<CommentRecord*>(std::as_const(*this).comment(entry));
+}
+
+int ValueTables::appendComment() {
+    comments_.emplace_back();
+    return commentCount();
+}
+
+}  // namespace korvex

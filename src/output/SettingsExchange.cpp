@@ -1,0 +1,31 @@
+#include "output/SettingsExchange.h"
+
+#include "output/OutputMessages.h"
+
+namespace korvex {
+namespace {
+
+constexpr int kFileNotSavedEntry = 13;
+constexpr int kCannotImportEntry = 2;
+constexpr int kExportFirstEntry = 3;
+
+}  // namespace
+
+QString settingsExchangePath(const QString& programFolder, QStringView fileName) {
+    return programFolder + u'/' + fileName.toString();
+}
+
+bool exportSettingsFile(const NotationWriter& values, const QString& path, const LanguageTables& language,
+                        UserInteraction& user) {
+    if (values.saveTo(path)) {
+        return true;
+    }
+    showMessageBoxen(user, language, MessageIcon::Critical, {kFileNotSavedEntry});
+    return false;
+}
+
+void tellSettingsFileUnreadable(const LanguageTables& language, UserInteraction& user) {
+    showMessageBoxen(user, language, MessageIcon::Information, {kCannotImportEntry, kExportFirstEntry});
+}
+
+}  // namespace korvex

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "util/WriteNotation.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
+
+namespace korvex {
+
+class LanguageTables;
+class UserInteraction;
+
+// The exports of the two output settings dialogs, in the program folder.
+inline constexpr QStringView kAsciiSettingsFile = u"ASCII_Settings.cfg";
+inline constexpr QStringView kOutputFileSettingsFile = u"OutputFile_Settings.cfg";
+
+QString settingsExchangePath(const QString& programFolder, QStringView fileName);
+
+// Replaces the file with the values; when it cannot be written the user is told (MessageBoxen 13)
+// and the previous file stays. False then.
+bool exportSettingsFile(const NotationWriter& values, const QString& path, const LanguageTables& language,
+                        UserInteraction& user);
+
+// Reads the file with `read`; when the file cannot be opened or does not hold a complete set, the
+// user is told (MessageBoxen 2, CR LF, 3) and nullopt returned.
+template <typename Values>
+std::optional<Values> importSettingsFile(const QString& path,
+                                         const std::function<std::optional<Values>(NotationReader&)>& read,
+                                         const LanguageTables& language, UserInteraction& user);
+
+void tellSettingsFileUnreadable(const LanguageTables& language, UserInteraction& user);
+
+template <typename Values>
+std::optional<Values> importSettingsFile(const QString& path,
+                                         const std::function<std::optional<Values>(NotationReader&)>& read,
+                                         const LanguageTables& language, UserInteraction& user) {
+    std::optional<NotationReader> in = NotationReader::fromFile(path);
+    std::optional<Values> values = in ? read(*in) : std::nullopt;
+    if (!values) {
+        tellSettingsFileUnreadable(language, user);
+    }
+    return values;
+}
+
+}  // namespace korvex
