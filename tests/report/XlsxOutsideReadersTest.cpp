@@ -82,7 +82,7 @@ QJsonObject cell(const char* sheet, const char* address, QJsonObject facts) {
 QJsonObject templateFeatures(bool hidden) {
     return {{"hidden", hidden},       {"tabSelected", false},    {"merged", QJsonArray{"A1:H1"}},
             {"printArea", "A1:H40"},  {"printTitleRows", "1:9"}, {"images", 1},
-            {"header", "Inspection"}, {"footer", "KORVEX"}};
+            {"header", "Quality"}, {"footer", "KORVEX"}};
 }
 
 QJsonObject reportExpectations(const Template& fixture) {
@@ -101,7 +101,7 @@ QJsonObject reportExpectations(const Template& fixture) {
              cell("UniqueIDs", "C2", {{"value", 12346}, {"fill", "FF0000"}}),
              cell("UniqueIDs", "C3", {{"value", 1}, {"fill", QJsonValue::Null}}),
              cell("Bericht1_Seite1", "A1",
-                  {{"value", "Inspection report"}, {"bold", true}, {"fontName", "Arial"}}),
+                  {{"value", "Quality report"}, {"bold", true}, {"fontName", "Arial"}}),
              cell("Bericht1_Seite1", "C5", {{"value", "=B5*2"}}),
              cell("Bericht1_Seite1", "A10", {{"value", "CIR1.X"}, {"border", true}}),
              cell("Bericht1_Seite1", "B10", {{"value", -5}}),
@@ -122,7 +122,7 @@ QJsonObject reportExpectations(const Template& fixture) {
 }
 
 QJsonObject libreOfficeExpectations(const Template& fixture) {
-    return {{"csv", QJsonObject{{"Bericht1_Seite1", QJsonObject{{"A1", "Inspection report"},
+    return {{"csv", QJsonObject{{"Bericht1_Seite1", QJsonObject{{"A1", "Quality report"},
                                                                 {"C5", "42"},
                                                                 {"E10", "12.5"},
                                                                 {"A11", "=not a formula"},

@@ -53,7 +53,7 @@ TEST_F(XlsxSheetCopyTest, NamesTheCopyAsTheApplicationDoesAndPutsItRightAfterThe
     EXPECT_EQ((*second)->name(), u"Master (3)");
     EXPECT_EQ(workbook->sheetNames(), (QStringList{QStringLiteral("Cover"), QStringLiteral("Master (2)"),
                                                    QStringLiteral("Master"), QStringLiteral("Master (3)")}));
-    EXPECT_EQ((*first)->readText({1, 1}), u"Inspection report");
+    EXPECT_EQ((*first)->readText({1, 1}), u"Quality report");
     EXPECT_FALSE(workbook->copySheetAfter(QStringLiteral("Missing"), QStringLiteral("Cover")));
     EXPECT_FALSE(workbook->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Missing")));
 }

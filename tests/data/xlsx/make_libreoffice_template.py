@@ -62,7 +62,7 @@ STYLES = """
 </office:automatic-styles>
 <office:master-styles>
  <style:master-page style:name="Report" style:page-layout-name="pm1">
-  <style:header><style:region-center><text:p>Inspection <text:page-number>1</text:page-number></text:p></style:region-center></style:header>
+  <style:header><style:region-center><text:p>Quality <text:page-number>1</text:page-number></text:p></style:region-center></style:header>
   <style:footer><style:region-right><text:p>KORVEX</text:p></style:region-right></style:footer>
  </style:master-page>
 </office:master-styles>
@@ -94,7 +94,7 @@ def empty_row() -> str:
 def master_sheet(logo_base64: str) -> str:
     title = (
         '<table:table-cell table:style-name="ceTitle" office:value-type="string" '
-        'table:number-columns-spanned="8" table:number-rows-spanned="1"><text:p>Inspection report</text:p>'
+        'table:number-columns-spanned="8" table:number-rows-spanned="1"><text:p>Quality report</text:p>'
         "</table:table-cell>" + '<table:covered-table-cell table:number-columns-repeated="7"/>'
     )
     logo = (

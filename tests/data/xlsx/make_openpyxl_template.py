@@ -31,7 +31,6 @@ xmlns:x="urn:schemas-microsoft-com:office:excel">
 path="m@4@5l@4@11@9@11@9@5xe" filled="f" stroked="f">
   <v:stroke joinstyle="miter"/>
   <v:path o:extrusionok="f" gradientshapeok="t" o:connecttype="rect"/>
-  <o:lock v:ext="edit" aspectratio="t"/>
  </v:shapetype>
  <v:shape id="LH" o:spid="_x0000_s1025" type="#_x0000_t75" \
 style="position:absolute;margin-left:0;margin-top:0;width:48pt;height:24pt;z-index:1">
@@ -58,7 +57,7 @@ def build_workbook(logo: Path) -> Workbook:
 
     master = workbook.create_sheet("Master")
     master.merge_cells("A1:H1")
-    master["A1"] = "Inspection report"
+    master["A1"] = "Quality report"
     master["A1"].font = Font(name="Arial", bold=True, size=14)
     master["A1"].fill = PatternFill("solid", fgColor="FFCCE5FF")
     master["A1"].alignment = Alignment(horizontal="center")
@@ -82,7 +81,7 @@ def build_workbook(logo: Path) -> Workbook:
     master.add_image(Image(str(logo)), "F2")
     master.print_area = "A1:H40"
     master.print_title_rows = "1:9"
-    master.oddHeader.center.text = "Inspection &P / &N"
+    master.oddHeader.center.text = "Quality &P / &N"
     master.oddHeader.left.text = "&G"
     master.oddFooter.right.text = "KORVEX"
     master.conditional_formatting.add(
