@@ -80,9 +80,9 @@ QJsonObject cell(const char* sheet, const char* address, QJsonObject facts) {
 }
 
 QJsonObject templateFeatures(bool hidden) {
-    return {{"hidden", hidden},       {"tabSelected", false},    {"merged", QJsonArray{"A1:H1"}},
-            {"printArea", "A1:H40"},  {"printTitleRows", "1:9"}, {"images", 1},
-            {"header", "Quality"}, {"footer", "KORVEX"}};
+    return {{"hidden", hidden},      {"tabSelected", false},    {"merged", QJsonArray{"A1:H1"}},
+            {"printArea", "A1:H40"}, {"printTitleRows", "1:9"}, {"images", 1},
+            {"header", "Quality"},   {"footer", "KORVEX"}};
 }
 
 QJsonObject reportExpectations(const Template& fixture) {
