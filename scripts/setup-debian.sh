@@ -13,6 +13,7 @@ packages=(
     python3 python3-openpyxl
     libreoffice-calc-nogui
     clang libclang-rt-14-dev
+    poppler-utils python3-pil
 )
 
 missing=()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "report/SpreadsheetResult.h"
+#include "report/Workbook.h"
+
+#include <QString>
+
+namespace korvex {
+
+// The spreadsheet application: a set of open workbooks. An embedded engine, an office suite over
+// its automation bridge and the Windows spreadsheet automation all fit behind it.
+class SpreadsheetApplication {
+  public:
+    virtual ~SpreadsheetApplication() = default;
+
+    // The application's version text, such as "12.0"; it chooses the save dialog's filter.
+    virtual QString version() const = 0;
+    virtual bool isVisible() const = 0;
+    virtual void setVisible(bool visible) = 0;
+
+    // Open errors (missing file, damaged or unsupported format) come back as an error text.
+    virtual SpreadsheetResult<Workbook*> open(const QString& path) = 0;
+    // A new empty workbook with one sheet, not saved yet.
+    virtual SpreadsheetResult<Workbook*> addWorkbook() = 0;
+    // Closes every open workbook without saving it.
+    virtual SpreadsheetStatus closeAll() = 0;
+    virtual Workbook* activeWorkbook() = 0;
+    // Ends the application; open workbooks are closed without saving.
+    virtual SpreadsheetStatus quit() = 0;
+};
+
+}  // namespace korvex

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "report/SpreadsheetResult.h"
+
+#include <QString>
+
+#include <map>
+
+namespace korvex::xlsx {
+
+class ContentTypes;
+class ZipPackage;
+
+// Copies the parts that a sheet reaches through its relationships, for a copy of the sheet: every
+// drawing, chart, header/footer drawing, comment and printer-settings part gets a copy of its own
+// with a content type and relationships of its own; images are shared.
+class PartCloner {
+  public:
+    PartCloner(ZipPackage& package, ContentTypes& contentTypes)
+        : package_(package), contentTypes_(contentTypes) {}
+
+    // Fails, changing nothing, when the part reaches something a copy cannot carry (tables, pivot
+    // tables, slicers).
+    SpreadsheetStatus checkCopyable(const QString& part);
+    // Gives `copy` the relationships of `source`, pointing to copies of the parts they reach.
+    SpreadsheetStatus cloneRelationships(const QString& source, const QString& copy);
+
+  private:
+    SpreadsheetResult<QString> clonePart(const QString& part);
+
+    ZipPackage& package_;
+    ContentTypes& contentTypes_;
+    std::map<QString, QString> copies_;
+};
+
+}  // namespace korvex::xlsx

@@ -1,0 +1,520 @@
+#include "report/xlsx/XlsxWorkbook.h"
+
+#include "report/xlsx/DefinedNames.h"
+#include "report/xlsx/EmptyWorkbook.h"
+#include "report/xlsx/PartCloner.h"
+#include "report/xlsx/PartPath.h"
+#include "report/xlsx/SharedStrings.h"
+#include "report/xlsx/SheetNames.h"
+#include "report/xlsx/StyleSheet.h"
+#include "report/xlsx/XmlPart.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+#include <array>
+#include <string_view>
+
+namespace korvex::xlsx {
+
+namespace {
+
+constexpr auto kWorkbookOrder = std::to_array<std::string_view>(
+    {"fileVersion", "fileSharing", "workbookPr", "workbookProtection", "bookViews", "sheets",
+     "functionGroups", "externalReferences", "definedNames", "calcPr", "oleSize", "customWorkbookViews",
+     "pivotCaches", "smartTagPr", "smartTagTypes", "webPublishing", "fileRecoveryPr", "webPublishObjects",
+     "extLst"});
+constexpr const char* kRelationshipsNamespace =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+constexpr qint64 kMaxFileSize = 512LL * 1024 * 1024;
+const QString kWorksheetType =
+    QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml");
+const QString kSharedStringsType =
+    QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml");
+const QString kStylesType =
+    QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml");
+
+// Refuses, before unpacking, the files that are no zip package at all.
+SpreadsheetStatus checkContainer(const QByteArray& bytes) {
+    if (bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
+        return SpreadsheetError{
+            QStringLiteral("the file is encrypted (password-protected) or an old binary .xls workbook; only "
+                           "unencrypted .xlsx "
+                           "workbooks can be opened")};
+    }
+    if (!bytes.startsWith("PK\x03\x04") && !bytes.startsWith("PK\x05\x06")) {
+        return SpreadsheetError{QStringLiteral("the file is not an .xlsx workbook")};
+    }
+    return {};
+}
+
+// Reads one part and parses it with one of the parts' parse functions.
+template <typename Parse>
+auto parsePart(const ZipPackage& package, const QString& part, Parse parse)
+    -> decltype(parse(QByteArray(), part)) {
+    SpreadsheetResult<QByteArray> bytes = package.read(part);
+    if (!bytes) {
+        return SpreadsheetError{bytes.error()};
+    }
+    return parse(*bytes, part);
+}
+
+QString folderPrefix(const QString& part) {
+    const qsizetype slash = part.lastIndexOf(u'/');
+    return slash < 0 ? QString() : part.left(slash + 1);
+}
+
+}  // namespace
+
+XlsxWorkbook::XlsxWorkbook() = default;
+XlsxWorkbook::~XlsxWorkbook() = default;
+
+SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return SpreadsheetError{
+            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, file.errorString())};
+    }
+    if (file.size() > kMaxFileSize) {
+        return SpreadsheetError{QStringLiteral("The workbook \"%1\" is too large to be opened").arg(path)};
+    }
+    SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> workbook = fromBytes(file.readAll());
+    if (!workbook) {
+        return SpreadsheetError{
+            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, workbook.error())};
+    }
+    (*workbook)->path_ = path;
+    return workbook;
+}
+
+SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::fromBytes(QByteArray bytes) {
+    if (SpreadsheetStatus container = checkContainer(bytes); !container) {
+        return SpreadsheetError{container.error()};
+    }
+    SpreadsheetResult<ZipPackage> package = ZipPackage::fromBytes(std::move(bytes));
+    if (!package) {
+        return SpreadsheetError{package.error()};
+    }
+    std::unique_ptr<XlsxWorkbook> workbook(new XlsxWorkbook());
+    if (SpreadsheetStatus loaded = workbook->load(std::move(*package)); !loaded) {
+        return SpreadsheetError{loaded.error()};
+    }
+    return workbook;
+}
+
+std::unique_ptr<XlsxWorkbook> XlsxWorkbook::createEmpty() {
+    std::unique_ptr<XlsxWorkbook> workbook(new XlsxWorkbook());
+    // The built-in parts are known to be sound.
+    [[maybe_unused]] const SpreadsheetStatus loaded = workbook->load(emptyWorkbookPackage());
+    Q_ASSERT(loaded.ok());
+    return workbook;
+}
+
+SpreadsheetStatus XlsxWorkbook::load(ZipPackage package) {
+    package_ = std::move(package);
+    SpreadsheetResult<QByteArray> types = package_.read(QString::fromUtf8(ContentTypes::kPartName));
+    if (!types) {
+        return SpreadsheetError{
+            QStringLiteral("the file is not an Office Open XML package (it has no content types)")};
+    }
+    SpreadsheetResult<ContentTypes> parsedTypes = ContentTypes::parse(*types);
+    if (!parsedTypes) {
+        return SpreadsheetError{parsedTypes.error()};
+    }
+    contentTypes_ = std::move(*parsedTypes);
+    for (auto step : {&XlsxWorkbook::loadWorkbookPart, &XlsxWorkbook::loadStyles,
+                      &XlsxWorkbook::loadSharedStrings, &XlsxWorkbook::loadSheetList}) {
+        if (SpreadsheetStatus done = (this->*step)(); !done) {
+            return done;
+        }
+    }
+    return {};
+}
+
+SpreadsheetStatus XlsxWorkbook::loadWorkbookPart() {
+    SpreadsheetResult<Relationships> relationships =
+        parsePart(package_, relationshipsPartOf(QString()), &Relationships::parse);
+    if (!relationships) {
+        return SpreadsheetError{relationships.error()};
+    }
+    const Relationship* document = relationships->firstOfType("officeDocument");
+    if (document == nullptr) {
+        const bool strict = std::ranges::any_of(relationships->all(), [](const Relationship& relationship) {
+            return relationship.type.contains(u"purl.oclc.org");
+        });
+        return SpreadsheetError{
+            strict ? QStringLiteral("the file is a strict Office Open XML workbook, which is not "
+                                    "supported; save it as a normal .xlsx workbook")
+                   : QStringLiteral("the package holds no workbook")};
+    }
+    workbookPart_ = resolveTarget(QString(), document->target);
+    if (workbookPart_.endsWith(u".bin") || contentTypes_.of(workbookPart_).contains(u"binary")) {
+        return SpreadsheetError{
+            QStringLiteral("the file is a binary workbook (.xlsb), which is not supported; "
+                           "save it as an .xlsx workbook")};
+    }
+    SpreadsheetResult<QByteArray> workbookBytes = package_.read(workbookPart_);
+    if (!workbookBytes) {
+        return SpreadsheetError{workbookBytes.error()};
+    }
+    if (SpreadsheetStatus parsed =
+            parseSpreadsheetXml(workbookXml_, *workbookBytes, workbookPart_, "workbook");
+        !parsed) {
+        return parsed;
+    }
+    const QString ownRelationships = relationshipsPartOf(workbookPart_);
+    if (!package_.contains(ownRelationships)) {
+        return {};
+    }
+    SpreadsheetResult<Relationships> own = parsePart(package_, ownRelationships, &Relationships::parse);
+    if (!own) {
+        return SpreadsheetError{own.error()};
+    }
+    workbookRelationships_ = std::move(*own);
+    return {};
+}
+
+SpreadsheetStatus XlsxWorkbook::loadStyles() {
+    const Relationship* styles = workbookRelationships_.firstOfType("styles");
+    if (styles == nullptr) {
+        stylesPart_ = folderPrefix(workbookPart_) + QStringLiteral("styles.xml");
+        package_.write(stylesPart_, defaultStylesPart());
+        workbookRelationships_.add(relationshipType("styles"), relativeTarget(workbookPart_, stylesPart_));
+        contentTypes_.setOverride(stylesPart_, kStylesType);
+    } else {
+        stylesPart_ = resolveTarget(workbookPart_, styles->target);
+    }
+    SpreadsheetResult<std::unique_ptr<StyleSheet>> parsed =
+        parsePart(package_, stylesPart_, &StyleSheet::parse);
+    if (!parsed) {
+        return SpreadsheetError{parsed.error()};
+    }
+    styles_ = std::move(*parsed);
+    return {};
+}
+
+SpreadsheetStatus XlsxWorkbook::loadSharedStrings() {
+    const Relationship* strings = workbookRelationships_.firstOfType("sharedStrings");
+    if (strings == nullptr) {
+        strings_ = std::make_unique<SharedStrings>();
+        return {};
+    }
+    stringsPart_ = resolveTarget(workbookPart_, strings->target);
+    SpreadsheetResult<std::unique_ptr<SharedStrings>> parsed =
+        parsePart(package_, stringsPart_, &SharedStrings::parse);
+    if (!parsed) {
+        return SpreadsheetError{parsed.error()};
+    }
+    strings_ = std::move(*parsed);
+    return {};
+}
+
+SpreadsheetStatus XlsxWorkbook::loadSheetList() {
+    for (pugi::xml_node element : root().child("sheets").children("sheet")) {
+        const Relationship* relationship = workbookRelationships_.byId(relationshipIdOf(element));
+        const QString name = toQString(element.attribute("name").value());
+        const QString part =
+            relationship == nullptr ? QString() : resolveTarget(workbookPart_, relationship->target);
+        if (relationship == nullptr || relationship->external || !package_.contains(part)) {
+            return SpreadsheetError{
+                QStringLiteral("the sheet \"%1\" has no content in the package").arg(name)};
+        }
+        if (find(name) != nullptr) {
+            return SpreadsheetError{QStringLiteral("two sheets are named \"%1\"").arg(name)};
+        }
+        auto entry = std::make_unique<SheetEntry>();
+        entry->element = element;
+        entry->takeName(name);
+        entry->part = part;
+        entry->isWorksheet = relationship->hasType("worksheet");
+        sheets_.push_back(std::move(entry));
+    }
+    if (sheets_.empty()) {
+        return SpreadsheetError{QStringLiteral("the workbook has no sheets")};
+    }
+    const int activeTab = root().child("bookViews").child("workbookView").attribute("activeTab").as_int();
+    active_ =
+        sheets_[static_cast<std::size_t>(std::clamp(activeTab, 0, static_cast<int>(sheets_.size()) - 1))]
+            .get();
+    return {};
+}
+
+void XlsxWorkbook::SheetEntry::takeName(const QString& newName) {
+    name = newName;
+    foldedName = newName.toCaseFolded();
+    pugi::xml_attribute attribute = element.attribute("name");
+    (attribute ? attribute : element.append_attribute("name")).set_value(toUtf8(newName).constData());
+}
+
+XlsxWorkbook::SheetEntry* XlsxWorkbook::find(const QString& name) const {
+    const QString folded = name.toCaseFolded();
+    const auto found = std::ranges::find_if(
+        sheets_, [&](const std::unique_ptr<SheetEntry>& entry) { return entry->foldedName == folded; });
+    return found == sheets_.end() ? nullptr : found->get();
+}
+
+int XlsxWorkbook::positionOf(const SheetEntry* entry) const {
+    const auto found = std::ranges::find(sheets_, entry, &std::unique_ptr<SheetEntry>::get);
+    return static_cast<int>(found - sheets_.begin());
+}
+
+QStringList XlsxWorkbook::sheetNames() const {
+    QStringList names;
+    for (const auto& entry : sheets_) {
+        names.append(entry->name);
+    }
+    return names;
+}
+
+SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorkbook::parseSheet(const QByteArray& bytes,
+                                                                           const QString& part) {
+    return XlsxWorksheet::load({*this, *strings_, *styles_}, bytes, part);
+}
+
+XlsxWorksheet* XlsxWorkbook::loadSheet(SheetEntry& entry) {
+    if (entry.sheet || !entry.isWorksheet) {
+        return entry.sheet.get();
+    }
+    SpreadsheetResult<QByteArray> bytes = package_.read(entry.part);
+    if (!bytes) {
+        return nullptr;
+    }
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> sheet = parseSheet(*bytes, entry.part);
+    if (sheet) {
+        entry.sheet = std::move(*sheet);
+    }
+    return entry.sheet.get();
+}
+
+Worksheet* XlsxWorkbook::sheet(const QString& name) {
+    SheetEntry* entry = find(name);
+    return entry == nullptr ? nullptr : loadSheet(*entry);
+}
+
+Worksheet* XlsxWorkbook::activeSheet() {
+    return loadSheet(*active_);
+}
+
+SpreadsheetStatus XlsxWorkbook::checkNewName(const QString& name, const SheetEntry* renamed) const {
+    if (const auto problem = sheetNameProblem(name)) {
+        return SpreadsheetError{*problem};
+    }
+    const SheetEntry* holder = find(name);
+    if (holder != nullptr && holder != renamed) {
+        return SpreadsheetError{QStringLiteral("a sheet named \"%1\" exists already").arg(name)};
+    }
+    return {};
+}
+
+QString XlsxWorkbook::relationshipPrefix() {
+    for (pugi::xml_attribute attribute : root().attributes()) {
+        const std::string_view name = attribute.name();
+        if (name.starts_with("xmlns:") && std::string_view(attribute.value()) == kRelationshipsNamespace) {
+            return toQString(attribute.name() + 6);
+        }
+    }
+    root().append_attribute("xmlns:r") = kRelationshipsNamespace;
+    return QStringLiteral("r");
+}
+
+XlsxWorkbook::SheetEntry& XlsxWorkbook::insertSheet(int position, const QString& name, const QString& part,
+                                                    std::unique_ptr<XlsxWorksheet> sheet) {
+    pugi::xml_node sheets = root().child("sheets");
+    unsigned highestId = 0;
+    for (pugi::xml_node element : sheets.children("sheet")) {
+        highestId = std::max(highestId, element.attribute("sheetId").as_uint());
+    }
+    const QString id =
+        workbookRelationships_.add(relationshipType("worksheet"), relativeTarget(workbookPart_, part));
+    const bool atEnd = position >= static_cast<int>(sheets_.size());
+    pugi::xml_node element =
+        atEnd ? sheets.append_child("sheet")
+              : sheets.insert_child_before("sheet", sheets_[static_cast<std::size_t>(position)]->element);
+    element.append_attribute("sheetId") = highestId + 1;
+    element.append_attribute(toUtf8(relationshipPrefix() + QStringLiteral(":id")).constData()) =
+        toUtf8(id).constData();
+    contentTypes_.setOverride(part, kWorksheetType);
+    shiftLocalSheetIds(root(), position);
+    auto entry = std::make_unique<SheetEntry>(SheetEntry{element, part, true, std::move(sheet)});
+    entry->takeName(name);
+    return **sheets_.insert(sheets_.begin() + position, std::move(entry));
+}
+
+SpreadsheetResult<Worksheet*> XlsxWorkbook::addSheet(const QString& name) {
+    if (SpreadsheetStatus allowed = checkNewName(name, nullptr); !allowed) {
+        return SpreadsheetError{allowed.error()};
+    }
+    const QString part = freePartName(folderPrefix(workbookPart_) + QStringLiteral("worksheets/sheet1.xml"),
+                                      [&](const QString& candidate) { return package_.contains(candidate); });
+    const QByteArray bytes = emptyWorksheetPart();
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> sheet = parseSheet(bytes, part);
+    if (!sheet) {
+        return SpreadsheetError{sheet.error()};
+    }
+    package_.write(part, bytes);
+    SheetEntry& entry = insertSheet(positionOf(active_), name, part, std::move(*sheet));
+    active_ = &entry;
+    return static_cast<Worksheet*>(entry.sheet.get());
+}
+
+SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source, const QString& after) {
+    SheetEntry* original = find(source);
+    SheetEntry* predecessor = find(after);
+    if (original == nullptr || predecessor == nullptr) {
+        return SpreadsheetError{
+            QStringLiteral("there is no sheet named \"%1\"").arg(original == nullptr ? source : after)};
+    }
+    if (loadSheet(*original) == nullptr) {
+        return SpreadsheetError{QStringLiteral("the sheet \"%1\" is no worksheet or is damaged").arg(source)};
+    }
+    PartCloner cloner(package_, contentTypes_);
+    if (SpreadsheetStatus copyable = cloner.checkCopyable(original->part); !copyable) {
+        return SpreadsheetError{copyable.error()};
+    }
+    const QByteArray bytes = original->sheet->serialize();
+    const QString part =
+        freePartName(original->part, [&](const QString& name) { return package_.contains(name); });
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = parseSheet(bytes, part);
+    if (!copy) {
+        return SpreadsheetError{copy.error()};
+    }
+    package_.write(part, bytes);
+    if (SpreadsheetStatus cloned = cloner.cloneRelationships(original->part, part); !cloned) {
+        return SpreadsheetError{cloned.error()};
+    }
+    (*copy)->setTabSelected(false);
+    const QString sourceName = original->name;
+    const QString copyName =
+        copyNameFor(sourceName, [&](const QString& name) { return find(name) != nullptr; });
+    const int position = positionOf(predecessor) + 1;
+    SheetEntry& entry = insertSheet(position, copyName, part, std::move(*copy));
+    copyLocalNames(root(), positionOf(original), position, sourceName, copyName);
+    return static_cast<Worksheet*>(entry.sheet.get());
+}
+
+QString XlsxWorkbook::nameOf(const XlsxWorksheet& sheet) const {
+    const auto found =
+        std::ranges::find_if(sheets_, [&](const auto& entry) { return entry->sheet.get() == &sheet; });
+    return found == sheets_.end() ? QString() : (*found)->name;
+}
+
+SpreadsheetStatus XlsxWorkbook::rename(XlsxWorksheet& sheet, const QString& newName) {
+    const auto found =
+        std::ranges::find_if(sheets_, [&](const auto& entry) { return entry->sheet.get() == &sheet; });
+    SheetEntry& entry = **found;
+    const QString oldName = entry.name;
+    if (SpreadsheetStatus allowed = checkNewName(newName, &entry); !allowed) {
+        return allowed;
+    }
+    entry.takeName(newName);
+    renameSheetInNames(root(), oldName, newName);
+    return {};
+}
+
+void XlsxWorkbook::activate(XlsxWorksheet& sheet) {
+    const auto found =
+        std::ranges::find_if(sheets_, [&](const auto& entry) { return entry->sheet.get() == &sheet; });
+    active_ = found->get();
+}
+
+void XlsxWorkbook::markSelectedTabs() {
+    for (const auto& entry : sheets_) {
+        const bool selected = entry.get() == active_;
+        if (!entry->sheet && entry->isWorksheet) {
+            SpreadsheetResult<QByteArray> bytes = package_.read(entry->part);
+            const bool markedSelected =
+                bytes && (bytes->contains("tabSelected=\"1\"") || bytes->contains("tabSelected=\"true\""));
+            if (selected == markedSelected) {
+                continue;
+            }
+        }
+        if (XlsxWorksheet* sheet = loadSheet(*entry)) {
+            sheet->setTabSelected(selected);
+        }
+    }
+}
+
+void XlsxWorkbook::writeSharedStrings() {
+    if (!strings_->isChanged()) {
+        return;
+    }
+    if (stringsPart_.isEmpty()) {
+        stringsPart_ = folderPrefix(workbookPart_) + QStringLiteral("sharedStrings.xml");
+        workbookRelationships_.add(relationshipType("sharedStrings"),
+                                   relativeTarget(workbookPart_, stringsPart_));
+        contentTypes_.setOverride(stringsPart_, kSharedStringsType);
+    }
+    package_.write(stringsPart_, strings_->serialize());
+}
+
+void XlsxWorkbook::dropCalculationChain() {
+    const Relationship* chain = workbookRelationships_.firstOfType("calcChain");
+    if (chain == nullptr) {
+        return;
+    }
+    const QString part = resolveTarget(workbookPart_, chain->target);
+    package_.remove(part);
+    contentTypes_.removeOverride(part);
+    workbookRelationships_.removeOfType("calcChain");
+}
+
+void XlsxWorkbook::writeWorkbookPart() {
+    pugi::xml_node view = childInOrder(root(), "bookViews", kWorkbookOrder).child("workbookView");
+    if (!view) {
+        view = root().child("bookViews").append_child("workbookView");
+    }
+    const int activeTab = positionOf(active_);
+    view.remove_attribute("activeTab");
+    view.append_attribute("activeTab") = activeTab;
+    if (view.attribute("firstSheet").as_int() > activeTab) {
+        view.attribute("firstSheet").set_value(activeTab);
+    }
+    pugi::xml_node calculation = childInOrder(root(), "calcPr", kWorkbookOrder);
+    calculation.remove_attribute("fullCalcOnLoad");
+    calculation.append_attribute("fullCalcOnLoad") = 1;
+    package_.write(workbookPart_, serializeXml(workbookXml_));
+    package_.write(relationshipsPartOf(workbookPart_), workbookRelationships_.serialize());
+}
+
+SpreadsheetResult<QByteArray> XlsxWorkbook::toBytes() {
+    markSelectedTabs();
+    for (const auto& entry : sheets_) {
+        if (entry->sheet) {
+            package_.write(entry->part, entry->sheet->serialize());
+        }
+    }
+    writeSharedStrings();
+    if (styles_->isChanged()) {
+        package_.write(stylesPart_, styles_->serialize());
+    }
+    dropCalculationChain();
+    writeWorkbookPart();
+    package_.write(QString::fromUtf8(ContentTypes::kPartName), contentTypes_.serialize());
+    return package_.toBytes();
+}
+
+SpreadsheetStatus XlsxWorkbook::save() {
+    if (path_.isEmpty()) {
+        return SpreadsheetError{QStringLiteral("the workbook has never been saved; it needs a file name")};
+    }
+    return saveAs(path_);
+}
+
+SpreadsheetStatus XlsxWorkbook::saveAs(const QString& path) {
+    SpreadsheetResult<QByteArray> bytes = toBytes();
+    if (!bytes) {
+        return SpreadsheetError{
+            QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, bytes.error())};
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
+        return SpreadsheetError{
+            QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, file.errorString())};
+    }
+    path_ = path;
+    return {};
+}
+
+}  // namespace korvex::xlsx

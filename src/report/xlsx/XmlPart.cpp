@@ -1,0 +1,101 @@
+#include "report/xlsx/XmlPart.h"
+
+#include <sstream>
+
+namespace korvex::xlsx {
+
+namespace {
+
+constexpr unsigned kParseOptions =
+    pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+
+struct ByteWriter : pugi::xml_writer {
+    QByteArray bytes;
+    void write(const void* data, size_t size) override {
+        bytes.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    }
+};
+
+}  // namespace
+
+SpreadsheetStatus parseXml(pugi::xml_document& document, const QByteArray& bytes, const QString& partName) {
+    const pugi::xml_parse_result result = document.load_buffer(
+        bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions, pugi::encoding_utf8);
+    if (!result || !document.document_element()) {
+        return SpreadsheetError{QStringLiteral("the part \"%1\" is not well-formed XML (%2 at byte %3)")
+                                    .arg(partName, QString::fromUtf8(result.description()))
+                                    .arg(result.offset)};
+    }
+    return {};
+}
+
+SpreadsheetStatus parseSpreadsheetXml(pugi::xml_document& document, const QByteArray& bytes,
+                                      const QString& partName, std::string_view rootName) {
+    if (SpreadsheetStatus parsed = parseXml(document, bytes, partName); !parsed) {
+        return parsed;
+    }
+    const pugi::xml_node root = document.document_element();
+    if (std::string_view(root.name()) != rootName ||
+        std::string_view(root.attribute("xmlns").as_string()) != kSpreadsheetNamespace) {
+        return SpreadsheetError{QStringLiteral("the part \"%1\" is not transitional SpreadsheetML without "
+                                               "namespace prefix (strict Office Open XML is not supported)")
+                                    .arg(partName)};
+    }
+    return {};
+}
+
+QByteArray serializeXml(const pugi::xml_document& document) {
+    ByteWriter writer;
+    document.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    return std::move(writer.bytes);
+}
+
+void appendDeclaration(pugi::xml_document& document) {
+    pugi::xml_node declaration = document.prepend_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
+    declaration.append_attribute("standalone") = "yes";
+}
+
+std::string elementKey(pugi::xml_node node) {
+    std::ostringstream stream;
+    node.print(stream, "", pugi::format_raw);
+    return stream.str();
+}
+
+pugi::xml_node childInOrder(pugi::xml_node parent, const char* name,
+                            std::span<const std::string_view> order) {
+    if (pugi::xml_node existing = parent.child(name)) {
+        return existing;
+    }
+    auto rank = [&](std::string_view child) {
+        std::size_t index = 0;
+        for (std::string_view known : order) {
+            if (known == child) {
+                return index;
+            }
+            ++index;
+        }
+        return index;
+    };
+    const std::size_t wanted = rank(name);
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_element && rank(child.name()) > wanted) {
+            return parent.insert_child_before(name, child);
+        }
+    }
+    return parent.append_child(name);
+}
+
+QString relationshipIdOf(pugi::xml_node node, std::string_view localName) {
+    for (pugi::xml_attribute attribute : node.attributes()) {
+        const std::string_view name = attribute.name();
+        const std::size_t colon = name.find(':');
+        if (colon != std::string_view::npos && name.substr(colon + 1) == localName) {
+            return toQString(attribute.value());
+        }
+    }
+    return {};
+}
+
+}  // namespace korvex::xlsx

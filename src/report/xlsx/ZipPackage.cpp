@@ -1,0 +1,194 @@
+#include "report/xlsx/ZipPackage.h"
+
+#include <zip.h>
+
+namespace korvex::xlsx {
+
+namespace {
+
+// Fast deflate: the workbooks the program writes are small, saving time matters more than bytes.
+constexpr zip_uint32_t kCompressionLevel = 1;
+
+SpreadsheetError zipError(const QString& what, zip_error_t* error) {
+    return {QStringLiteral("%1: %2").arg(what, QString::fromUtf8(zip_error_strerror(error)))};
+}
+
+// Reads all bytes of an open zip source.
+SpreadsheetResult<QByteArray> drainSource(zip_source_t* source) {
+    if (zip_source_open(source) < 0) {
+        return zipError(QStringLiteral("cannot read the written package"), zip_source_error(source));
+    }
+    QByteArray bytes;
+    char buffer[64 * 1024];
+    zip_int64_t count = 0;
+    while ((count = zip_source_read(source, buffer, sizeof buffer)) > 0) {
+        bytes.append(buffer, static_cast<qsizetype>(count));
+    }
+    const bool failed = count < 0;
+    zip_source_close(source);
+    if (failed) {
+        return zipError(QStringLiteral("cannot read the written package"), zip_source_error(source));
+    }
+    return bytes;
+}
+
+}  // namespace
+
+void ZipPackage::ArchiveCloser::operator()(zip* archive) const {
+    zip_discard(archive);
+}
+
+ZipPackage::ZipPackage() = default;
+ZipPackage::~ZipPackage() = default;
+ZipPackage::ZipPackage(ZipPackage&&) noexcept = default;
+ZipPackage& ZipPackage::operator=(ZipPackage&&) noexcept = default;
+
+SpreadsheetResult<ZipPackage> ZipPackage::fromBytes(QByteArray bytes) {
+    ZipPackage package;
+    package.sourceBytes_ = std::make_unique<QByteArray>(std::move(bytes));
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source =
+        zip_source_buffer_create(package.sourceBytes_->constData(),
+                                 static_cast<zip_uint64_t>(package.sourceBytes_->size()), 0, &error);
+    if (source == nullptr) {
+        return zipError(QStringLiteral("cannot read the zip container"), &error);
+    }
+    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (archive == nullptr) {
+        zip_source_free(source);
+        SpreadsheetError failure = zipError(QStringLiteral("the zip container is damaged"), &error);
+        zip_error_fini(&error);
+        return failure;
+    }
+    package.source_.reset(archive);
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t index = 0; index < count; ++index) {
+        const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(index), ZIP_FL_ENC_GUESS);
+        if (name == nullptr) {
+            return SpreadsheetError{QStringLiteral("the zip container has an entry without a name")};
+        }
+        const QString partName = QString::fromUtf8(name);
+        if (package.positions_.contains(partName)) {
+            return SpreadsheetError{QStringLiteral("the zip container holds \"%1\" twice").arg(partName)};
+        }
+        package.positions_.emplace(partName, package.entries_.size());
+        package.entries_.push_back({partName, static_cast<quint64>(index), std::nullopt});
+    }
+    return package;
+}
+
+const ZipPackage::Entry* ZipPackage::find(const QString& part) const {
+    const auto position = positions_.find(part);
+    return position == positions_.end() ? nullptr : &entries_[position->second];
+}
+
+bool ZipPackage::contains(const QString& part) const {
+    return find(part) != nullptr;
+}
+
+SpreadsheetResult<QByteArray> ZipPackage::read(const QString& part) const {
+    const Entry* entry = find(part);
+    if (entry == nullptr) {
+        return SpreadsheetError{QStringLiteral("the package has no part \"%1\"").arg(part)};
+    }
+    if (entry->replacement) {
+        return *entry->replacement;
+    }
+    return readSource(*entry);
+}
+
+SpreadsheetResult<QByteArray> ZipPackage::readSource(const Entry& entry) const {
+    const QString& name = entry.name;
+    const zip_uint64_t index = *entry.sourceIndex;
+    zip_stat_t stat;
+    if (zip_stat_index(source_.get(), index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) {
+        return SpreadsheetError{QStringLiteral("the part \"%1\" cannot be read").arg(name)};
+    }
+    if (stat.size > static_cast<zip_uint64_t>(kMaxPartSize)) {
+        return SpreadsheetError{QStringLiteral("the part \"%1\" is too large").arg(name)};
+    }
+    zip_file_t* file = zip_fopen_index(source_.get(), index, 0);
+    if (file == nullptr) {
+        return zipError(QStringLiteral("the part \"%1\" cannot be read").arg(name),
+                        zip_get_error(source_.get()));
+    }
+    QByteArray bytes(static_cast<qsizetype>(stat.size), Qt::Uninitialized);
+    const zip_int64_t count = zip_fread(file, bytes.data(), stat.size);
+    zip_fclose(file);
+    if (count < 0 || static_cast<zip_uint64_t>(count) != stat.size) {
+        return SpreadsheetError{QStringLiteral("the part \"%1\" is damaged").arg(name)};
+    }
+    return bytes;
+}
+
+void ZipPackage::write(const QString& part, QByteArray bytes) {
+    const auto position = positions_.find(part);
+    if (position != positions_.end()) {
+        entries_[position->second].replacement = std::move(bytes);
+        return;
+    }
+    positions_.emplace(part, entries_.size());
+    entries_.push_back({part, std::nullopt, std::move(bytes)});
+}
+
+void ZipPackage::remove(const QString& part) {
+    const auto position = positions_.find(part);
+    if (position == positions_.end()) {
+        return;
+    }
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(position->second));
+    positions_.clear();
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        positions_.emplace(entries_[index].name, index);
+    }
+}
+
+SpreadsheetResult<QByteArray> ZipPackage::toBytes() const {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
+    if (target == nullptr) {
+        return zipError(QStringLiteral("cannot write the package"), &error);
+    }
+    zip_source_keep(target);
+    zip_t* archive = zip_open_from_source(target, ZIP_TRUNCATE, &error);
+    if (archive == nullptr) {
+        zip_source_free(target);
+        return zipError(QStringLiteral("cannot write the package"), &error);
+    }
+    for (const Entry& entry : entries_) {
+        const bool replaced = entry.replacement.has_value();
+        zip_source_t* data =
+            replaced ? zip_source_buffer(archive, entry.replacement->constData(),
+                                         static_cast<zip_uint64_t>(entry.replacement->size()), 0)
+                     : zip_source_zip(archive, source_.get(), *entry.sourceIndex, ZIP_FL_COMPRESSED, 0, -1);
+        const QByteArray name = entry.name.toUtf8();
+        const zip_int64_t index =
+            data == nullptr ? -1 : zip_file_add(archive, name.constData(), data, ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(data);
+            SpreadsheetError failure{QStringLiteral("cannot add \"%1\" to the package: %2")
+                                         .arg(entry.name, QString::fromUtf8(zip_strerror(archive)))};
+            zip_discard(archive);
+            zip_source_free(target);
+            return failure;
+        }
+        if (replaced) {
+            zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
+                                     kCompressionLevel);
+        }
+    }
+    if (zip_close(archive) != 0) {
+        SpreadsheetError failure{
+            QStringLiteral("cannot write the package: %1").arg(QString::fromUtf8(zip_strerror(archive)))};
+        zip_discard(archive);
+        zip_source_free(target);
+        return failure;
+    }
+    SpreadsheetResult<QByteArray> bytes = drainSource(target);
+    zip_source_free(target);
+    return bytes;
+}
+
+}  // namespace korvex::xlsx

@@ -1,0 +1,152 @@
+// Copies of a template's "Master" sheet carry everything the template holds.
+
+#include "XlsxTestSupport.h"
+
+#include "report/xlsx/XlsxWorkbook.h"
+#include "report/xlsx/ZipPackage.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <pugixml.hpp>
+
+namespace korvex {
+namespace {
+
+using xlsx::XlsxWorkbook;
+
+pugi::xml_document parsed(const QByteArray& xml) {
+    pugi::xml_document document;
+    document.load_buffer(xml.constData(), static_cast<size_t>(xml.size()));
+    return document;
+}
+
+class XlsxSheetCopyTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<XlsxWorkbook> open(const char* fixture) {
+        auto workbook = XlsxWorkbook::open(test::xlsxFixture(QString::fromLatin1(fixture)));
+        EXPECT_TRUE(workbook) << workbook.error().toStdString();
+        return workbook ? std::move(*workbook) : nullptr;
+    }
+    QString saved(XlsxWorkbook& workbook) {
+        const QString path = folder_.filePath(QStringLiteral("copied.xlsx"));
+        const SpreadsheetStatus status = workbook.saveAs(path);
+        EXPECT_TRUE(status) << status.error().toStdString();
+        return path;
+    }
+    QByteArray part(const QString& workbook, const char* name) {
+        return test::partOf(workbook, QString::fromLatin1(name));
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(XlsxSheetCopyTest, NamesTheCopyAsTheApplicationDoesAndPutsItRightAfterTheGivenSheet) {
+    auto workbook = open("template-libreoffice.xlsx");
+    ASSERT_TRUE(workbook);
+    auto first = workbook->copySheetAfter(QStringLiteral("master"), QStringLiteral("Cover"));
+    ASSERT_TRUE(first) << first.error().toStdString();
+    EXPECT_EQ((*first)->name(), u"Master (2)");
+    auto second = workbook->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Master"));
+    ASSERT_TRUE(second);
+    EXPECT_EQ((*second)->name(), u"Master (3)");
+    EXPECT_EQ(workbook->sheetNames(), (QStringList{QStringLiteral("Cover"), QStringLiteral("Master (2)"),
+                                                   QStringLiteral("Master"), QStringLiteral("Master (3)")}));
+    EXPECT_EQ((*first)->readText({1, 1}), u"Quality report");
+    EXPECT_FALSE(workbook->copySheetAfter(QStringLiteral("Missing"), QStringLiteral("Cover")));
+    EXPECT_FALSE(workbook->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Missing")));
+}
+
+TEST_F(XlsxSheetCopyTest, GivesTheCopyPrintAreaAndTitlesOfItsOwnAndShiftsTheNamesOfLaterSheets) {
+    auto workbook = open("template-libreoffice.xlsx");
+    ASSERT_TRUE(workbook);
+    auto copy = workbook->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Cover"));
+    ASSERT_TRUE(copy);
+    ASSERT_TRUE((*copy)->rename(QStringLiteral("Bericht1_Seite1")));
+    pugi::xml_document book = parsed(part(saved(*workbook), "xl/workbook.xml"));
+    const auto name = [&](const char* which, int sheet) {
+        return std::string(book.select_node(QStringLiteral("//definedName[@name='%1'][@localSheetId='%2']")
+                                                .arg(QLatin1String(which))
+                                                .arg(sheet)
+                                                .toUtf8()
+                                                .constData())
+                               .node()
+                               .text()
+                               .get());
+    };
+    EXPECT_EQ(name("_xlnm.Print_Area", 1), "Bericht1_Seite1!$A$1:$H$40");
+    EXPECT_EQ(name("_xlnm.Print_Titles", 1), "Bericht1_Seite1!$1:$9");
+    EXPECT_EQ(name("_xlnm.Print_Area", 2), "Master!$A$1:$H$40");
+    EXPECT_EQ(name("_xlnm.Print_Titles", 2), "Master!$1:$9");
+    EXPECT_EQ(book.select_nodes("//definedName").size(), 4u);
+}
+
+TEST_F(XlsxSheetCopyTest, GivesEachCopyItsOwnDrawingsAndPrinterSettingsAndSharesTheImage) {
+    auto workbook = open("template-openpyxl.xlsx");
+    ASSERT_TRUE(workbook);
+    ASSERT_TRUE(workbook->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Master")));
+    const QString path = saved(*workbook);
+    pugi::xml_document relationships = parsed(part(path, "xl/worksheets/_rels/sheet3.xml.rels"));
+    QStringList targets;
+    for (pugi::xpath_node node : relationships.select_nodes("//*[local-name()='Relationship']")) {
+        targets.append(QString::fromUtf8(node.node().attribute("Target").value()));
+    }
+    targets.sort();
+    EXPECT_EQ(targets, (QStringList{QStringLiteral("../drawings/drawing2.xml"),
+                                    QStringLiteral("../drawings/vmlDrawingHF2.vml"),
+                                    QStringLiteral("../printerSettings/printerSettings2.bin")}));
+    EXPECT_EQ(part(path, "xl/drawings/drawing2.xml"), part(path, "xl/drawings/drawing1.xml"));
+    EXPECT_EQ(part(path, "xl/printerSettings/printerSettings2.bin"),
+              part(path, "xl/printerSettings/printerSettings1.bin"));
+    EXPECT_TRUE(part(path, "xl/drawings/_rels/drawing2.xml.rels").contains("Target=\"../media/image1.png\""));
+    EXPECT_TRUE(
+        part(path, "xl/drawings/_rels/vmlDrawingHF2.vml.rels").contains("Target=\"../media/image1.png\""));
+    EXPECT_TRUE(part(path, "[Content_Types].xml").contains("/xl/drawings/drawing2.xml"));
+    EXPECT_TRUE(part(path, "[Content_Types].xml").contains("/xl/worksheets/sheet3.xml"));
+}
+
+TEST_F(XlsxSheetCopyTest, CopyOfASelectedOrHiddenMasterIsNeitherSelectedNorHidden) {
+    auto workbook = open("template-openpyxl.xlsx");
+    ASSERT_TRUE(workbook);
+    workbook->sheet(QStringLiteral("Master"))->select();
+    auto reopened = XlsxWorkbook::open(saved(*workbook));
+    ASSERT_TRUE(reopened);
+    ASSERT_TRUE((*reopened)->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Master")));
+    (*reopened)->sheet(QStringLiteral("Cover"))->select();
+    const QString path = folder_.filePath(QStringLiteral("again.xlsx"));
+    ASSERT_TRUE((*reopened)->saveAs(path));
+    pugi::xml_document book = parsed(part(path, "xl/workbook.xml"));
+    EXPECT_STREQ(book.select_node("//sheet[@name='Master']").node().attribute("state").value(), "hidden");
+    EXPECT_FALSE(book.select_node("//sheet[@name='Master (2)']").node().attribute("state"));
+    EXPECT_EQ(book.select_node("//workbookView").node().attribute("activeTab").as_int(), 0);
+    for (const char* sheet : {"xl/worksheets/sheet2.xml", "xl/worksheets/sheet3.xml"}) {
+        EXPECT_FALSE(part(path, sheet).contains("tabSelected=\"1\"")) << sheet;
+    }
+    EXPECT_TRUE(part(path, "xl/worksheets/sheet1.xml").contains("tabSelected=\"1\""));
+}
+
+TEST_F(XlsxSheetCopyTest, RefusesToCopyASheetWithATableAndLeavesTheWorkbookAsItWas) {
+    const QByteArray withTable =
+        test::changedFixture(QStringLiteral("template-libreoffice.xlsx"), [](xlsx::ZipPackage& package) {
+            package.write(
+                QStringLiteral("xl/tables/table1.xml"),
+                R"(<table xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" id="1" )"
+                R"(name="Table1" displayName="Table1" ref="A9:H12"/>)");
+            QByteArray rels = *package.read(QStringLiteral("xl/worksheets/_rels/sheet2.xml.rels"));
+            rels.replace("</Relationships>",
+                         R"(<Relationship Id="rIdTable" Target="../tables/table1.xml" Type="http://schemas.)"
+                         R"(openxmlformats.org/officeDocument/2006/relationships/table"/></Relationships>)");
+            package.write(QStringLiteral("xl/worksheets/_rels/sheet2.xml.rels"), rels);
+        });
+    auto workbook = XlsxWorkbook::fromBytes(withTable);
+    ASSERT_TRUE(workbook) << workbook.error().toStdString();
+    auto copy = (*workbook)->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Master"));
+    ASSERT_FALSE(copy);
+    EXPECT_TRUE(copy.error().contains(u"table"));
+    EXPECT_EQ((*workbook)->sheetNames(), (QStringList{QStringLiteral("Cover"), QStringLiteral("Master")}));
+    EXPECT_FALSE(test::hasPart(saved(**workbook), QStringLiteral("xl/worksheets/sheet3.xml")));
+}
+
+}  // namespace
+}  // namespace korvex
