@@ -82,7 +82,7 @@ void RunControl::dispatchStartArguments() {
     }
 }
 
-bool RunControl::connect() {
+bool RunControl::connectHost() {
     if (connectToHost(parts_.host, parts_.connector, parts_.session.language, parts_.user)) {
         return true;
     }
@@ -97,7 +97,7 @@ void RunControl::showProgramLabels() {
 }
 
 void RunControl::readProgramOffline() {
-    if (!connect()) {
+    if (!connectHost()) {
         return;
     }
     Session& session = parts_.session;
@@ -144,7 +144,7 @@ void RunControl::switchCaptureOn() {
     if (settingIsTrue(session.settings.readSetting(keys::kMinimize, QStringLiteral("0")))) {
         parts_.view.minimize();
     }
-    if (!connect()) {
+    if (!connectHost()) {
         return;
     }
     try {
@@ -159,9 +159,9 @@ void RunControl::switchCaptureOn() {
     capture_ =
         std::make_unique<OnlineCapture>(ReaderEnvironment{session.settings, session.language, parts_.user},
                                         ReaderTargets{session.values, session.headerData});
-    QObject::connect(capture_.get(), &OnlineCapture::runEnded, this, &RunControl::endOfRun);
-    QObject::connect(capture_.get(), &OnlineCapture::commandCaptured, this,
-                     [this] { parts_.view.showHeaderDataValues(); });
+    connect(capture_.get(), &OnlineCapture::runEnded, this, &RunControl::endOfRun);
+    connect(capture_.get(), &OnlineCapture::commandCaptured, this,
+            [this] { parts_.view.showHeaderDataValues(); });
     if (!capture_->switchOn(parts_.host)) {
         endUnattendedRun(false);
         return;

@@ -48,7 +48,7 @@ class RunControl : public QObject {
     void locateInHost(int rowNumber);
 
   private:
-    bool connect();
+    bool connectHost();
     void showProgramLabels();
     void switchCaptureOn();
     void switchCaptureOff();

@@ -24,8 +24,8 @@ struct Session {
     HeaderDataValues headerData;
     // The connected host's objects.
     HostSession host;
-    // The spreadsheet application's version, which chooses the workbook file filters; "andere" when
-    // no spreadsheet application answers (the embedded engine is none).
+    // The spreadsheet application's version, which chooses the workbook file filters (probed at
+    // start-up).
     QString spreadsheetVersion = QStringLiteral("andere");
 };
 

@@ -39,6 +39,13 @@ namespace {
 
 constexpr int kValueGridRows = 24;
 
+// The frames of the window, in the order of their captions (MainWindow entries 30, 63, 39, 70, 36).
+constexpr std::size_t kProgramFrame = 0;
+constexpr std::size_t kListFrame = 1;
+constexpr std::size_t kValueFrame = 2;
+constexpr std::size_t kCommentFrame = 3;
+constexpr std::size_t kHeaderDataFrame = 4;
+
 // The value grid's row labels: MainWindow entries for rows 1 to 22, but row 19 (the unit) is the
 // ASCII dialog's unit text and row 23 a fixed text.
 QString valueGridLabel(const LanguageTables& language, int row) {
@@ -138,8 +145,8 @@ QWidget* MainWindow::buildProgramFrame() {
         programValues_[i]->setFont(bold);
         form->addRow(programCaptions_[i], programValues_[i]);
     }
-    frames_[0] = namedFrame("Frame3", form);
-    return frames_[0];
+    frames_[kProgramFrame] = namedFrame("Frame3", form);
+    return frames_[kProgramFrame];
 }
 
 QWidget* MainWindow::buildCharacteristicFrame() {
@@ -169,8 +176,8 @@ QWidget* MainWindow::buildCharacteristicFrame() {
     auto* layout = new QVBoxLayout;
     layout->addWidget(characteristicList_, 1);
     layout->addLayout(buttons);
-    frames_[1] = namedFrame("Frame2", layout);
-    return frames_[1];
+    frames_[kListFrame] = namedFrame("Frame2", layout);
+    return frames_[kListFrame];
 }
 
 QWidget* MainWindow::buildValueFrame() {
@@ -181,8 +188,8 @@ QWidget* MainWindow::buildValueFrame() {
     valueGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QVBoxLayout;
     layout->addWidget(valueGrid_);
-    frames_[2] = namedFrame("frameMerkmaswerte", layout);
-    return frames_[2];
+    frames_[kValueFrame] = namedFrame("frameMerkmaswerte", layout);
+    return frames_[kValueFrame];
 }
 
 QWidget* MainWindow::buildCommentFrame() {
@@ -191,8 +198,8 @@ QWidget* MainWindow::buildCommentFrame() {
     commentList_->setMinimumHeight(commentList_->fontMetrics().height() * 4);
     auto* layout = new QVBoxLayout;
     layout->addWidget(commentList_);
-    frames_[3] = namedFrame("frameKommentar", layout);
-    return frames_[3];
+    frames_[kCommentFrame] = namedFrame("frameKommentar", layout);
+    return frames_[kCommentFrame];
 }
 
 QWidget* MainWindow::buildHeaderDataFrame() {
@@ -200,8 +207,8 @@ QWidget* MainWindow::buildHeaderDataFrame() {
     headerGrid_->setColumnWidth(0, 1900 / 15);
     auto* layout = new QVBoxLayout;
     layout->addWidget(headerGrid_);
-    frames_[4] = namedFrame("Frame4", layout);
-    return frames_[4];
+    frames_[kHeaderDataFrame] = namedFrame("Frame4", layout);
+    return frames_[kHeaderDataFrame];
 }
 
 void MainWindow::load() {
@@ -369,7 +376,7 @@ void MainWindow::endProgram(int exitStatus) {
 }
 
 void MainWindow::showHeaderDataFrame(bool visible) {
-    frames_[4]->setVisible(visible);
+    frames_[kHeaderDataFrame]->setVisible(visible);
     if (!visible) {
         return;
     }

@@ -44,9 +44,6 @@ class MainWindow : public QMainWindow, public RunView {
     MainWindow(Session& session, Outputs outputs, UserInteraction* user = nullptr);
     ~MainWindow() override;
 
-    UserInteraction& user() { return *user_; }
-    MainWindowActions& actions() { return *actions_; }
-
     CharacteristicBrowser& browser() { return *browser_; }
     RunControl& runControl() { return *runControl_; }
 

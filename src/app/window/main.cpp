@@ -1,9 +1,11 @@
 #include "app/core/CommandLine.h"
 #include "app/core/RunControl.h"
 #include "app/core/Session.h"
+#include "app/core/SpreadsheetVersion.h"
 #include "app/window/MainWindow.h"
 #include "app/window/common/WindowOnTop.h"
 #include "host/HostConnector.h"
+#include "report/xlsx/XlsxApplication.h"
 #include "settings/SettingsLocations.h"
 #include "util/ProgramFolder.h"
 
@@ -41,6 +43,8 @@ int main(int argc, char* argv[]) {
         &window, &korvex::MainWindow::programEnded, &application,
         [](int status) { QCoreApplication::exit(status); }, Qt::QueuedConnection);
     window.load();
+    korvex::xlsx::XlsxBackend spreadsheets;
+    session.spreadsheetVersion = korvex::probeSpreadsheetVersion(spreadsheets);
 
     const bool display = QGuiApplication::platformName() != u"offscreen";
     if (!display && !session.arguments.isUnattended()) {
