@@ -20,7 +20,8 @@ host_name=com.dornwell.KORVEX
 host=$!
 trap 'kill $host 2>/dev/null || true' EXIT
 for _ in $(seq 50); do
-    busctl --user status "$host_name" >/dev/null 2>&1 && break
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner "string:$host_name" 2>/dev/null | grep -q true && break
     sleep 0.1
 done
 
