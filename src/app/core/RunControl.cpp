@@ -110,7 +110,9 @@ void RunControl::readProgramOffline() {
         outcome = readCharacteristics(*parts_.host.application, *parts_.host.commands,
                                       {session.settings, session.language, parts_.user},
                                       {session.values, session.headerData});
-        toolbarState.restore(*parts_.host.partProgram);
+        if (outcome.complete) {  // a host that broke the walk off has been told about once
+            toolbarState.restore(*parts_.host.partProgram);
+        }
     } catch (const HostCallError& error) {
         tellHostFailure(parts_.user, session.language, error.message());
         outcome.complete = false;
