@@ -10,13 +10,13 @@ TrafficLightColours trafficLightsAfter(const EvaluationSummary& summary) {
     TrafficLightColours colours = dimmedTrafficLights();
     switch (summary.light) {
         case TrafficLight::Green:
-            colours.green = {0, 255, 0};
+            colours.green = kLitGreen;
             break;
         case TrafficLight::Yellow:
-            colours.yellow = {255, 255, 0};
+            colours.yellow = kLitYellow;
             break;
         case TrafficLight::Red:
-            colours.red = {255, 0, 0};
+            colours.red = kLitRed;
             break;
     }
     return colours;

@@ -12,6 +12,11 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The lit colours of the evaluation states, shared by the lamps and the value grid.
+inline constexpr Rgb kLitGreen{0, 255, 0};
+inline constexpr Rgb kLitYellow{255, 255, 0};
+inline constexpr Rgb kLitRed{255, 0, 0};
+
 // The colours of the three lamps beside the result counts.
 struct TrafficLightColours {
     Rgb green;

@@ -4,14 +4,6 @@
 #include "util/NumberText.h"
 
 namespace korvex {
-namespace {
-
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kYellow{255, 255, 0};
-constexpr Rgb kGreen{0, 255, 0};
-
-}  // namespace
-
 QString listEntryText(const CharacteristicRecord& row, bool toleranceRule) {
     return toleranceRule ? row.id : row.id + u'.' + row.axis;
 }
@@ -47,13 +39,13 @@ std::array<QString, kValueGridRowCount> valueGridTexts(const CharacteristicRecor
 
 Rgb pickedColour(const CharacteristicRecord& row) {
     if (row.outTol != 0) {
-        return kRed;
+        return kLitRed;
     }
-    return row.overLimit ? kYellow : kGreen;
+    return row.overLimit ? kLitYellow : kLitGreen;
 }
 
 Rgb firstShownColour(const CharacteristicRecord& row) {
-    return row.outTol != 0 ? kRed : kGreen;
+    return row.outTol != 0 ? kLitRed : kLitGreen;
 }
 
 QStringList commentLines(const CommentRecord* comment) {

@@ -101,11 +101,11 @@ void RunControl::readProgramOffline() {
         return;
     }
     Session& session = parts_.session;
+    parts_.view.resetResults();
+    parts_.view.clearCharacteristics();
     ReadOutcome outcome;
     try {
         showProgramLabels();
-        parts_.view.resetResults();
-        parts_.view.clearCharacteristics();
         ToolbarStateKeeper toolbarState(*parts_.host.application);
         outcome = readCharacteristics(*parts_.host.application, *parts_.host.commands,
                                       {session.settings, session.language, parts_.user},
@@ -117,7 +117,6 @@ void RunControl::readProgramOffline() {
         tellHostFailure(parts_.user, session.language, error.message());
         outcome.complete = false;
     }
-    parts_.view.clearCharacteristics();
     parts_.view.showCharacteristics();
     parts_.view.showEvaluation(outcome.evaluation);
     parts_.view.showHeaderDataValues();
