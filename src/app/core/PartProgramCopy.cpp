@@ -1,7 +1,9 @@
 #include "app/core/PartProgramCopy.h"
 
+#include "host/ConnectToHost.h"
 #include "host/HostCallError.h"
 #include "host/HostPartProgram.h"
+#include "host/HostSession.h"
 #include "util/AtomicFile.h"
 #include "util/LanguageTables.h"
 #include "util/MessageBoxen.h"
@@ -37,6 +39,21 @@ bool saveInHost(HostPartProgram& program, const LanguageTables& language, UserIn
 }
 
 }  // namespace
+
+std::optional<OpenPartProgram> openPartProgram(HostConnector& connector, const LanguageTables& language,
+                                               UserInteraction& user) {
+    HostSession session;
+    if (!connectToHost(session, connector, language, user)) {
+        return std::nullopt;
+    }
+    try {
+        return OpenPartProgram{session.partProgram, session.partProgram->fileName()};
+    } catch (const HostCallError& error) {
+        showMessageBoxenWithDetail(user, language, MessageIcon::Critical, kProgramFileUnreadableEntry,
+                                   error.message());
+        return std::nullopt;
+    }
+}
 
 PartProgramCopyName partProgramCopyName(const QString& programFile, const QDateTime& moment) {
     return {.programName = pathWithoutExtension(programFile),

@@ -3,11 +3,27 @@
 #include <QDateTime>
 #include <QString>
 
+#include <memory>
+#include <optional>
+
 namespace korvex {
 
+class HostConnector;
 class HostPartProgram;
 class LanguageTables;
 class UserInteraction;
+
+// The part program the host has open now and the name of its file.
+struct OpenPartProgram {
+    std::shared_ptr<HostPartProgram> program;
+    QString fileName;
+};
+
+// Asks the host afresh for its open part program (an earlier read or capture stays connected as it
+// was). When the host does not run, has no part program open or fails, the user is told and there is
+// none.
+std::optional<OpenPartProgram> openPartProgram(HostConnector& connector, const LanguageTables& language,
+                                               UserInteraction& user);
 
 // The texts of a dated copy of the part program, fixed when the save dialog opens.
 struct PartProgramCopyName {
