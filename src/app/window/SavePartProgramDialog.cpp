@@ -59,6 +59,8 @@ SavePartProgramDialog::SavePartProgramDialog(QWidget* parent, OpenPartProgram pr
     layout->addWidget(frame);
     layout->addWidget(buttons);
     applyTexts();
+    // The operator opens the dialog to type the identification.
+    partIdentification_->setFocus();
     setMinimumWidth(420);
     setWindowOnTop(this, true);
 }
