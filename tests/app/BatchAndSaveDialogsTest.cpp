@@ -94,15 +94,18 @@ TEST_F(BatchFileDialogTest, OnlyBothReportsAskForWorkbookTwoAndACancelledChoiceK
                                    QStringLiteral("Konfigurationsdatei wählen|Excel Workbook (*.cfg)")}));
 }
 
-TEST_F(BatchFileDialogTest, CreateWritesTheScriptBesideWorkbookOneAndCloses) {
+TEST_F(BatchFileDialogTest, CreateStaysOpenUntilTheScriptIsWrittenBesideWorkbookOne) {
     const QString workbook = dir_.filePath(QStringLiteral("Teil 1.xlsx"));
     answers_ = {workbook, dir_.filePath(QStringLiteral("layout.cfg"))};
     click("cmdSelectTabelle1");
+    click("cmdCreateBatchFile");
+    ASSERT_EQ(user_.messages.size(), 1U);
+    EXPECT_TRUE(dialog_->isVisible());
+
     click("cmdSelectKonfig");
     control<QRadioButton>(dialog_, "Option1_1")->click();
     click("cmdCreateBatchFile");
-
-    EXPECT_TRUE(user_.messages.empty());
+    EXPECT_EQ(user_.messages.size(), 1U);
     const QString script = dir_.filePath(QStringLiteral("Teil 1.sh"));
     EXPECT_EQ(test::readFile(script),
               QByteArray("#!/bin/sh\nexec '/opt/k/korvex-tabulor' '/m' '") + workbook.toUtf8() + "' '" +
@@ -110,16 +113,6 @@ TEST_F(BatchFileDialogTest, CreateWritesTheScriptBesideWorkbookOneAndCloses) {
     EXPECT_TRUE(QFileInfo(script).isExecutable());
     QApplication::processEvents();
     EXPECT_TRUE(dialog_.isNull());
-}
-
-TEST_F(BatchFileDialogTest, CreateWithoutTheLayoutFileTellsAndStaysOpen) {
-    answers_ = {dir_.filePath(QStringLiteral("Teil.xlsx"))};
-    click("cmdSelectTabelle1");
-    click("cmdCreateBatchFile");
-    ASSERT_EQ(user_.messages.size(), 1U);
-    EXPECT_EQ(user_.messages[0].text, session_.language.text(LanguageTable::MessageBoxen, 70));
-    EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("Teil.sh"))));
 }
 
 using UtilityActionsTest = WindowFixture;

@@ -61,31 +61,6 @@ TEST(WindowsBatchText, GivesTheProgramTheChosenArgumentsEvenWithForwardSlashesAn
     EXPECT_EQ(arguments.at(4), QStringLiteral("OOT"));
 }
 
-TEST(BatchArguments, CarryWorkbookTwoOnlyForBothReports) {
-    const BatchRequest complete =
-        request(BatchSelection::All, BatchReport::Complete, QStringLiteral("/w1.xlsx"),
-                QStringLiteral("/l.cfg"), QStringLiteral("/w2.xlsx"));
-    EXPECT_EQ(batchArguments(complete), QStringList({"/a", "/w1.xlsx", "/l.cfg", "/ALL"}));
-    BatchRequest both = complete;
-    both.report = BatchReport::Both;
-    EXPECT_EQ(batchArguments(both), QStringList({"/a", "/w1.xlsx", "/l.cfg", "/ALO", "/w2.xlsx"}));
-}
-
-TEST(BatchRequestProblems, MissingPathsAndAMissingSecondWorkbookForBothReports) {
-    EXPECT_EQ(problemOf(request(BatchSelection::All, BatchReport::Complete, QStringLiteral("  "),
-                                QStringLiteral("/l.cfg"))),
-              BatchRequestProblem::WorkbookOrLayoutMissing);
-    EXPECT_EQ(
-        problemOf(request(BatchSelection::All, BatchReport::Complete, QStringLiteral("/w.xlsx"), QString())),
-        BatchRequestProblem::WorkbookOrLayoutMissing);
-    EXPECT_EQ(problemOf(request(BatchSelection::All, BatchReport::Both, QStringLiteral("/w.xlsx"),
-                                QStringLiteral("/l.cfg"), QStringLiteral(" "))),
-              BatchRequestProblem::SecondWorkbookMissing);
-    EXPECT_EQ(problemOf(request(BatchSelection::All, BatchReport::Corrections, QStringLiteral("/w.xlsx"),
-                                QStringLiteral("/l.cfg"))),
-              BatchRequestProblem::None);
-}
-
 TEST(BatchFilePath, ReplacesTheWorkbooksExtensionWhateverItsLength) {
     const QString bat = QStringLiteral(".bat");
     EXPECT_EQ(batchFilePath(QStringLiteral("D:\\Q\\Muster.xls"), bat), QStringLiteral("D:\\Q\\Muster.bat"));

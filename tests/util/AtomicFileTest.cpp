@@ -61,14 +61,5 @@ TEST_F(AtomicFileTest, GivesTheNewFileTheAskedPermissions) {
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("run.sh"))).isExecutable());
 }
 
-TEST_F(AtomicFileTest, ACopyOfAMissingSourceOrIntoAMissingFolderWritesNothing) {
-    EXPECT_FALSE(copyFileAtomically(path(QStringLiteral("missing")), path(QStringLiteral("b.txt"))));
-    test::writeFile(path(QStringLiteral("a.txt")), "content");
-    EXPECT_FALSE(copyFileAtomically(path(QStringLiteral("a.txt")), path(QStringLiteral("no/b.txt"))));
-    EXPECT_EQ(files(), QStringList({QStringLiteral("a.txt")}));
-    EXPECT_TRUE(copyFileAtomically(path(QStringLiteral("a.txt")), path(QStringLiteral("b.txt"))));
-    EXPECT_EQ(test::readFile(path(QStringLiteral("b.txt"))), QByteArray("content"));
-}
-
 }  // namespace
 }  // namespace korvex
