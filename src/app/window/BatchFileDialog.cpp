@@ -74,6 +74,8 @@ QLabel* BatchFileDialog::addPathFrame(QVBoxLayout& layout, const char* frameName
     auto* frame = named<QGroupBox>(QString::fromLatin1(frameName), this);
     auto* path = named<QLabel>(QString::fromLatin1(labelName), frame);
     path->setFrameShape(QFrame::StyledPanel);
+    // A file name such as "<b>.xlsx" is shown as it is, never as markup.
+    path->setTextFormat(Qt::PlainText);
     path->setTextInteractionFlags(Qt::TextSelectableByMouse);
     path->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     auto* row = new QHBoxLayout(frame);

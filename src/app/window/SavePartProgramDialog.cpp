@@ -17,6 +17,8 @@ namespace {
 
 QLabel* valueLabel(const char* name, const QString& text, QWidget* parent) {
     auto* label = named<QLabel>(QString::fromLatin1(name), parent);
+    // Names from the host are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
