@@ -71,6 +71,7 @@ TEST_F(BatchFileDialogTest, StartsWithOnlineAndTheCompleteReportAndTakesItsTexts
     }
     EXPECT_FALSE(control<QLabel>(dialog_, "lblTabelle2")->isEnabled());
     EXPECT_FALSE(control<QPushButton>(dialog_, "cmdSelectTabelle2")->isEnabled());
+    EXPECT_EQ(control<QLabel>(dialog_, "lblTabelle1")->textFormat(), Qt::PlainText);
     EXPECT_TRUE(dialog_->testAttribute(Qt::WA_DeleteOnClose));
     EXPECT_TRUE(dialog_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
