@@ -1,29 +1,20 @@
 #include "util/LanguageLoader.h"
 
 #include "util/AnsiCodec.h"
+#include "util/AtomicFile.h"
 #include "util/LanguageTables.h"
 #include "util/ProgramFolder.h"
 #include "util/TextLines.h"
 #include "util/UserInteraction.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace korvex {
 namespace {
 
-bool copyFileAtomically(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    QSaveFile out(target);
-    return out.open(QIODevice::WriteOnly) && out.write(in.readAll()) == in.size() && out.commit();
-}
-
 void tellMissingFile(const QString& sourcePath, UserInteraction& user) {
     user.showMessage({.text = QStringLiteral("Language file %1 did not exist.").arg(sourcePath),
-                             .icon = MessageIcon::Information});
+                      .icon = MessageIcon::Information});
 }
 
 void tellUnusableFile(UserInteraction& user) {

@@ -20,4 +20,11 @@ void tellSettingsNotStored(UserInteraction& user, const LanguageTables& language
     showMessageBoxen(user, language, MessageIcon::Critical, {kOperationFailedEntry});
 }
 
+void showMessageBoxenWithDetail(UserInteraction& user, const LanguageTables& language, MessageIcon icon,
+                                int entry, const QString& detail) {
+    user.showMessage(
+        {.text = language.text(LanguageTable::MessageBoxen, entry) + QStringLiteral("\r\n") + detail,
+         .icon = icon});
+}
+
 }  // namespace korvex

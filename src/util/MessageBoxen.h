@@ -2,6 +2,8 @@
 
 #include "util/UserInteraction.h"
 
+#include <QString>
+
 #include <initializer_list>
 
 namespace korvex {
@@ -15,5 +17,10 @@ void showMessageBoxen(UserInteraction& user, const LanguageTables& language, Mes
 
 // Tells the user that settings could not be stored (a refused write of the settings store).
 void tellSettingsNotStored(UserInteraction& user, const LanguageTables& language);
+
+// Shows MessageBoxen entry `entry`, CR LF, then `detail` (a path, the host's reason), under the
+// application title.
+void showMessageBoxenWithDetail(UserInteraction& user, const LanguageTables& language, MessageIcon icon,
+                                int entry, const QString& detail);
 
 }  // namespace korvex

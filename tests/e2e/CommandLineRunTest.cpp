@@ -1,6 +1,8 @@
+#include "app/core/CreateBatchFile.h"
 #include "output/AsciiFormatSettings.h"
 #include "settings/SettingsStore.h"
 #include "support/HostSimProcess.h"
+#include "support/RecordingUserInteraction.h"
 #include "support/TestFiles.h"
 #include "util/LanguageLoader.h"
 #include "util/LanguageTables.h"
@@ -39,13 +41,20 @@ class CommandLineRunTest : public ::testing::Test {
     QStringList resultFiles() const { return QDir(resultFolder()).entryList(QDir::Files); }
 
     void startTabulor(const QStringList& arguments) {
+        start(QStringLiteral(KORVEX_TABULOR_PROGRAM), arguments);
+    }
+
+    // The program as a batch file the generator wrote starts it.
+    void startBatchFile(const QString& script) { start(QStringLiteral("/bin/sh"), {script}); }
+
+    void start(const QString& program, const QStringList& arguments) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("KORVEX_TABULOR_HOME"), programFolder());
         environment.insert(QStringLiteral("KORVEX_TABULOR_MACHINE_SETTINGS"), machineSettings());
         environment.insert(QStringLiteral("KORVEX_TABULOR_USER_SETTINGS"), userSettings());
         tabulor_.setProcessEnvironment(environment);
-        tabulor_.start(QStringLiteral(KORVEX_TABULOR_PROGRAM), arguments);
+        tabulor_.start(program, arguments);
         ASSERT_TRUE(tabulor_.waitForStarted(kRunTimeoutMs));
     }
 
@@ -114,6 +123,37 @@ TEST_F(CommandLineRunTest, AnOnlineRunWaitsForTheHostRunAndEnds) {
     startTabulor({QStringLiteral("/o"), QString(), QString(), QStringLiteral("/ALL")});
     ASSERT_EQ(waitForExit(), 0) << qPrintable(messages_);
     EXPECT_EQ(resultFiles().size(), 1);
+}
+
+// This version fills no report workbooks yet (that run ends with a message naming the workbook), so
+// the written result is checked with the ASCII output, which a start without a workbook chooses.
+TEST_F(CommandLineRunTest, AGeneratedShellScriptStartsTheProgramWithTheChosenArguments) {
+    test::HostSimProcess host({QStringLiteral("--no-window"), housingExample()});
+    ASSERT_TRUE(host.isOnBus()) << qPrintable(host.failure());
+    const QString reports = dir_.filePath(QStringLiteral("report's \"folder\" $1"));
+    QDir().mkpath(reports);
+    const BatchRequest request{.selection = BatchSelection::All,
+                               .report = BatchReport::Complete,
+                               .workbook1 = reports + QStringLiteral("/Teil 1.xlsx"),
+                               .layoutFile = reports + QStringLiteral("/Layout A.cfg")};
+    test::RecordingUserInteraction user;
+    const auto script = createBatchFile(request, QStringLiteral(KORVEX_TABULOR_PROGRAM), language_, user);
+    ASSERT_TRUE(script);
+    QProcess syntax;
+    syntax.start(QStringLiteral("/bin/sh"), {QStringLiteral("-n"), *script});
+    ASSERT_TRUE(syntax.waitForFinished(kRunTimeoutMs));
+    EXPECT_EQ(syntax.exitCode(), 0) << syntax.readAllStandardError().constData();
+
+    startBatchFile(*script);
+    EXPECT_EQ(waitForExit(), 1);
+    EXPECT_TRUE(messages_.contains(request.workbook1)) << qPrintable(messages_);
+
+    const QString asciiScript = dir_.filePath(QStringLiteral("ascii run.sh"));
+    test::writeFile(asciiScript,
+                    shellScriptText(QStringLiteral(KORVEX_TABULOR_PROGRAM), {QStringLiteral("/a")}));
+    startBatchFile(asciiScript);
+    ASSERT_EQ(waitForExit(), 0) << qPrintable(messages_);
+    EXPECT_TRUE(resultText().contains(QStringLiteral("LOC_BORE1")));
 }
 
 TEST_F(CommandLineRunTest, NoHostEndsAnUnattendedRunWithAFailure) {

@@ -6,9 +6,11 @@
 #include "app/core/Twips.h"
 #include "app/core/UnavailableReportOutput.h"
 #include "app/window/AboutDialog.h"
+#include "app/window/BatchFileDialog.h"
 #include "app/window/CharacteristicBrowser.h"
 #include "app/window/EvaluationPanel.h"
 #include "app/window/MainWindowActions.h"
+#include "app/window/SavePartProgramDialog.h"
 #include "app/window/WidgetUserInteraction.h"
 #include "app/window/WindowPositionDialog.h"
 #include "app/window/common/DialogParts.h"
@@ -22,6 +24,7 @@
 #include "util/MessageBoxen.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,6 +84,7 @@ QTableWidget* namedGrid(const char* name, int rows, int columns) {
 
 MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     : session_(session),
+      hostConnector_(outputs.host),
       actions_(new MainWindowActions(*this)),
       ownUser_(std::make_unique<WidgetUserInteraction>(this, session.arguments.isUnattended())),
       user_(user != nullptr ? user : ownUser_.get()) {
@@ -128,6 +132,8 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     connect(actions_->windowPosition, &QAction::triggered, this, &MainWindow::openWindowPosition);
     connect(actions_, &MainWindowActions::languageChosen, this, &MainWindow::switchLanguage);
     connect(actions_->about, &QAction::triggered, this, &MainWindow::openAbout);
+    connect(actions_->batchFile, &QAction::triggered, this, &MainWindow::openBatchFile);
+    connect(actions_->savePartProgram, &QAction::triggered, this, &MainWindow::openSavePartProgram);
     applyLanguage();
 }
 
@@ -295,8 +301,8 @@ void MainWindow::connectRunActions() {
     connect(actions_->asciiSettings, &QAction::triggered, this,
             [this] { showDialog(new AsciiSetupDialog(outputDialogContext(), this)); });
     // What this version cannot do yet stays visible but disabled.
-    for (QAction* action : {actions_->liveProtocol, actions_->fillReport, actions_->savePartProgram,
-                            actions_->headerData, actions_->reportLayout, actions_->batchFile}) {
+    for (QAction* action :
+         {actions_->liveProtocol, actions_->fillReport, actions_->headerData, actions_->reportLayout}) {
         action->setEnabled(false);
     }
     connect(actions_->exit, &QAction::triggered, this, [this] {
@@ -424,6 +430,22 @@ void MainWindow::openWindowPosition() {
 
 void MainWindow::openAbout() {
     (new AboutDialog(this, session_.language))->show();
+}
+
+void MainWindow::openBatchFile() {
+    auto* dialog = new BatchFileDialog(this, session_, *user_, QCoreApplication::applicationFilePath(),
+                                       chooseFileToOpen);
+    // The main window steps aside while the batch file is made.
+    connect(dialog, &QDialog::finished, this, &QWidget::show);
+    hide();
+    dialog->show();
+}
+
+void MainWindow::openSavePartProgram() {
+    const QDateTime openedAt = QDateTime::currentDateTime();
+    if (auto program = openPartProgram(hostConnector_, session_.language, *user_)) {
+        (new SavePartProgramDialog(this, std::move(*program), openedAt, session_.language, *user_))->show();
+    }
 }
 
 }  // namespace korvex

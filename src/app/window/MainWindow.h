@@ -89,8 +89,11 @@ class MainWindow : public QMainWindow, public RunView {
     void showLamps(const TrafficLightColours& colours);
     void openWindowPosition();
     void openAbout();
+    void openBatchFile();
+    void openSavePartProgram();
 
     Session& session_;
+    HostConnector& hostConnector_;
     MainWindowActions* actions_;
     std::unique_ptr<WidgetUserInteraction> ownUser_;
     UserInteraction* user_;

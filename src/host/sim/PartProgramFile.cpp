@@ -1,12 +1,12 @@
 #include "host/sim/PartProgramFile.h"
 
 #include "host/sim/JsonObjectReader.h"
+#include "util/AtomicFile.h"
 #include "util/TextLines.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <array>
 #include <limits>
@@ -380,9 +380,8 @@ QByteArray partProgramJson(const SimProgram& program) {
 }
 
 QString savePartProgramFile(const SimProgram& program, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(partProgramJson(program)) < 0 || !file.commit())
-        return file.errorString();
+    if (!writeFileAtomically(path, partProgramJson(program)))
+        return QStringLiteral("%1 could not be written").arg(path);
     return {};
 }
 

@@ -20,7 +20,9 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -166,6 +168,25 @@ TEST_F(BusBackendTest, AddedCommandsAreAnnouncedAndSavedWithThePartProgram) {
 
     EXPECT_THROW(host_->simulator(QStringLiteral("AddCommand"), {QStringLiteral(R"({"id": "NO_TYPE"})"), 0}),
                  HostCallError);
+}
+
+TEST_F(BusBackendTest, ASaveTheSimulatorCannotWriteIsRefusedAndLeavesTheOldFile) {
+    startHost(housing());
+    const QByteArray before = readFile(programPath_);
+    ASSERT_TRUE(QFile::rename(programPath_, programPath_ + QStringLiteral(".kept")));
+    ASSERT_TRUE(QDir().mkpath(programPath_));  // a folder where the file was: no file can replace it
+
+    try {
+        session_.partProgram->save();
+        ADD_FAILURE() << "the save was not refused";
+    } catch (const HostCallError& error) {
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("KORVEX refused a request")))
+            << qPrintable(error.message());
+        EXPECT_TRUE(error.message().contains(programPath_)) << qPrintable(error.message());
+    }
+    EXPECT_TRUE(QFileInfo(programPath_).isDir());
+    EXPECT_EQ(readFile(programPath_ + QStringLiteral(".kept")), before);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({QStringLiteral("program.json.kept")}));
 }
 
 TEST_F(BusBackendTest, APartProgramThatIsNoLongerOpenCannotBeReachedByItsOldObjects) {
