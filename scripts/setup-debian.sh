@@ -14,6 +14,7 @@ packages=(
     libreoffice-calc-nogui
     clang libclang-rt-14-dev
     poppler-utils python3-pil
+    dpkg-dev lintian desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -11,10 +11,6 @@ constexpr int kExportFirstEntry = 3;
 
 }  // namespace
 
-QString settingsExchangePath(const QString& programFolder, QStringView fileName) {
-    return programFolder + u'/' + fileName.toString();
-}
-
 bool exportSettingsFile(const NotationWriter& values, const QString& path, const LanguageTables& language,
                         UserInteraction& user) {
     if (values.saveTo(path)) {

@@ -13,11 +13,10 @@ namespace korvex {
 class LanguageTables;
 class UserInteraction;
 
-// The exports of the two output settings dialogs, in the program folder.
+// The exports of the two output settings dialogs, in the program folder (written to its writable side,
+// read from the user's copy first).
 inline constexpr QStringView kAsciiSettingsFile = u"ASCII_Settings.cfg";
 inline constexpr QStringView kOutputFileSettingsFile = u"OutputFile_Settings.cfg";
-
-QString settingsExchangePath(const QString& programFolder, QStringView fileName);
 
 // Replaces the file with the values; when it cannot be written the user is told (MessageBoxen 13)
 // and the previous file stays. False then.

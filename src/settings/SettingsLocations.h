@@ -13,6 +13,9 @@ inline constexpr const char* kUserSettingsVariable = "KORVEX_TABULOR_USER_SETTIN
 struct SettingsLocations {
     QString machineWide;
     QString perUser;
+    // The user's own changes to the machine-wide root while that cannot be written (an ordinary user
+    // and a file below /etc): an INI file beside the per-user one, empty when there is none (Windows).
+    QString machineWideChanges;
 
     // The platform's places, each replaced by its environment variable when that is set.
     static SettingsLocations fromEnvironment();

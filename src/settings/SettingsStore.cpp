@@ -23,9 +23,39 @@ QString textOf(const QVariant& value) {
     return value.toString();
 }
 
+std::unique_ptr<QSettings> open(const QString& location) {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(location, QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(location, QSettings::IniFormat);
+#endif
+}
+
+std::optional<QString> peekIn(const QString& location, keys::SettingKey key) {
+    const auto settings = open(location);
+    const QVariant value = settings->value(keyPath(key));
+    if (settings->status() != QSettings::NoError || !value.isValid()) {
+        return std::nullopt;
+    }
+    return textOf(value);
+}
+
+bool writeIn(const QString& location, keys::SettingKey key, const QString& value) {
+    const auto settings = open(location);
+    if (!settings->isWritable()) {
+        return false;
+    }
+    settings->setValue(keyPath(key), value);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+}
+
 }  // namespace
 
-SettingsStore::SettingsStore(SettingsLocations locations) : locations_(std::move(locations)) {}
+SettingsStore::SettingsStore(SettingsLocations locations)
+    : locations_(std::move(locations)),
+      machineWideChangesPerUser_(!locations_.machineWideChanges.isEmpty() &&
+                                 !open(locations_.machineWide)->isWritable()) {}
 
 void SettingsStore::chooseRootFromUserSwitch() {
     root_ = SettingsRoot::MachineWide;
@@ -45,7 +75,7 @@ QString SettingsStore::readSettingPath(SettingsRoot root, keys::SettingKey key,
     if (auto value = peekSettingPath(root, key)) {
         return *value;
     }
-    (void)writeSettingPath(root, key, defaultValue);
+    (void)writeIn(fileOf(root), key, defaultValue);
     return defaultValue;
 }
 
@@ -54,12 +84,12 @@ std::optional<QString> SettingsStore::peekSetting(keys::SettingKey key) const {
 }
 
 std::optional<QString> SettingsStore::peekSettingPath(SettingsRoot root, keys::SettingKey key) const {
-    const auto settings = open(root);
-    const QVariant value = settings->value(keyPath(key));
-    if (settings->status() != QSettings::NoError || !value.isValid()) {
-        return std::nullopt;
+    if (changesGoPerUser(root)) {
+        if (auto changed = peekIn(locations_.machineWideChanges, key)) {
+            return changed;
+        }
     }
-    return textOf(value);
+    return peekIn(fileOf(root), key);
 }
 
 bool SettingsStore::writeSetting(keys::SettingKey key, const QString& value) const {
@@ -67,22 +97,15 @@ bool SettingsStore::writeSetting(keys::SettingKey key, const QString& value) con
 }
 
 bool SettingsStore::writeSettingPath(SettingsRoot root, keys::SettingKey key, const QString& value) const {
-    const auto settings = open(root);
-    if (!settings->isWritable()) {
-        return false;
-    }
-    settings->setValue(keyPath(key), value);
-    settings->sync();
-    return settings->status() == QSettings::NoError;
+    return writeIn(changesGoPerUser(root) ? locations_.machineWideChanges : fileOf(root), key, value);
 }
 
-std::unique_ptr<QSettings> SettingsStore::open(SettingsRoot root) const {
-    const QString& location = root == SettingsRoot::MachineWide ? locations_.machineWide : locations_.perUser;
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(location, QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(location, QSettings::IniFormat);
-#endif
+const QString& SettingsStore::fileOf(SettingsRoot root) const {
+    return root == SettingsRoot::MachineWide ? locations_.machineWide : locations_.perUser;
+}
+
+bool SettingsStore::changesGoPerUser(SettingsRoot root) const {
+    return root == SettingsRoot::MachineWide && machineWideChangesPerUser_;
 }
 
 }  // namespace korvex

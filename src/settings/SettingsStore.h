@@ -16,9 +16,18 @@ enum class SettingsRoot { MachineWide, PerUser };
 
 // The program's persistent settings: text values under one of two roots. Reading a value that does
 // not exist yet stores the caller's default, so the first reader of a value decides its default.
+//
+// When the machine-wide root cannot be written (an ordinary user and a file below /etc), it is read
+// as it stands and the values the user writes under it go to the locations' machineWideChanges file,
+// which is read first from then on. Defaults are never stored there, so a value the administrator
+// sets later still reaches every user who has not changed it.
 class SettingsStore {
   public:
     explicit SettingsStore(SettingsLocations locations);
+
+    const SettingsLocations& locations() const { return locations_; }
+    // True when the machine-wide root is read-only and the user's changes to it are kept per user.
+    bool keepsMachineWideChangesPerUser() const { return machineWideChangesPerUser_; }
 
     SettingsRoot root() const { return root_; }
     void setRoot(SettingsRoot root) { root_ = root; }
@@ -40,10 +49,12 @@ class SettingsStore {
     [[nodiscard]] bool writeSettingPath(SettingsRoot root, keys::SettingKey key, const QString& value) const;
 
   private:
-    std::unique_ptr<QSettings> open(SettingsRoot root) const;
+    const QString& fileOf(SettingsRoot root) const;
+    bool changesGoPerUser(SettingsRoot root) const;
     std::optional<QString> peekSettingPath(SettingsRoot root, keys::SettingKey key) const;
 
     SettingsLocations locations_;
+    bool machineWideChangesPerUser_ = false;
     SettingsRoot root_ = SettingsRoot::MachineWide;
 };
 

@@ -12,6 +12,8 @@
 namespace korvex {
 namespace {
 
+constexpr QStringView kActiveLanguageFile = u"LanguageFiles/resource.dll";
+
 void tellMissingFile(const QString& sourcePath, UserInteraction& user) {
     user.showMessage({.text = QStringLiteral("Language file %1 did not exist.").arg(sourcePath),
                       .icon = MessageIcon::Information});
@@ -26,8 +28,8 @@ void tellUnusableFile(UserInteraction& user) {
 
 }  // namespace
 
-QString activeLanguageFilePath(const QString& programFolderPath) {
-    return languageFolder(programFolderPath) + QStringLiteral("/resource.dll");
+QString activeLanguageFilePath(const ProgramFolder& folder) {
+    return folder.writable() + u'/' + kActiveLanguageFile.toString();
 }
 
 bool loadLanguageFile(const QString& path, LanguageTables& tables) {
@@ -50,16 +52,17 @@ bool loadLanguageFile(const QString& path, LanguageTables& tables) {
     return complete;
 }
 
-void changeLanguage(const QString& language, const QString& programFolderPath, LanguageTables& tables,
+void changeLanguage(const QString& language, const ProgramFolder& folder, LanguageTables& tables,
                     UserInteraction& user) {
-    const QString sourcePath = languageFolder(programFolderPath) + u'/' + language + QStringLiteral(".dll");
+    const QString sourcePath =
+        folder.fileToRead(QStringLiteral("LanguageFiles/") + language + QStringLiteral(".dll"));
     if (!QFile::exists(sourcePath)) {
         tellMissingFile(sourcePath, user);
         return;
     }
     // A read-only program folder cannot take the active copy; the chosen file itself is read then,
     // so the language still changes.
-    const QString activePath = activeLanguageFilePath(programFolderPath);
+    const QString activePath = folder.fileToWrite(kActiveLanguageFile);
     const QString pathToRead = copyFileAtomically(sourcePath, activePath) ? activePath : sourcePath;
     if (!loadLanguageFile(pathToRead, tables)) {
         tellUnusableFile(user);

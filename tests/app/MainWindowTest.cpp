@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +47,34 @@ TEST_F(MainWindowTest, TakesEveryTextFromTheLanguageAndSwitchesLanguage) {
     ASSERT_EQ(user_.messages.size(), 1U);
     EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Characteristics"));
     EXPECT_EQ(session_.settings.readSetting(keys::kLanguage, QString()), QStringLiteral("French"));
+}
+
+// An installed program run by an ordinary user: shipped files read-only, machine-wide settings it cannot
+// write (a folder that would have to lie below a file).
+TEST_F(MainWindowTest, AnOrdinaryUserSwitchesLanguageAndSavesThePositionWithoutComplaint) {
+    test::writeFile(dir_.filePath(QStringLiteral("plain-file")), "x");
+    const QString changes = dir_.filePath(QStringLiteral("user.machine.ini"));
+    session_.settings = SettingsStore({dir_.filePath(QStringLiteral("plain-file/machine.ini")),
+                                       dir_.filePath(QStringLiteral("user.ini")), changes});
+    session_.programFolder =
+        ProgramFolder(dir_.filePath(QStringLiteral("own")), dir_.filePath(QStringLiteral("program")));
+    MainWindow& window = openWindow();
+    EXPECT_EQ(child<QTableWidget>("FlexGridKopfdaten")->rowCount(), 2);  // the shipped header-data list
+
+    child<QAction>("menuEnglish")->trigger();
+    EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Characteristics"));
+    EXPECT_TRUE(QFile::exists(dir_.filePath(QStringLiteral("own/LanguageFiles/resource.dll"))));
+    EXPECT_TRUE(user_.messages.empty());
+
+    auto* dialog = new WindowPositionDialog(window, session_, user_);
+    user_.messages.clear();  // no position stored yet: the dialog says so
+    dialog->findChild<QLineEdit*>(QStringLiteral("txt_POS_TOP"))->setText(QStringLiteral("750"));
+    dialog->findChild<QPushButton*>(QStringLiteral("cmd_POS_SAVE"))->click();
+    EXPECT_TRUE(user_.messages.empty());
+
+    const QSettings kept(changes, QSettings::IniFormat);
+    EXPECT_EQ(kept.value(QStringLiteral("LanguageSettings/Language")).toString(), QStringLiteral("English"));
+    EXPECT_EQ(kept.value(QStringLiteral("ProgSettings/TOP")).toString(), QStringLiteral("750"));
 }
 
 TEST_F(MainWindowTest, ShowsHeaderDataNamesUnlessSwitchedOff) {

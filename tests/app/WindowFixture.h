@@ -57,7 +57,7 @@ class WindowFixture : public ::testing::Test {
     }
 
     QTemporaryDir dir_;
-    Session session_{.programFolder = dir_.filePath(QStringLiteral("program")),
+    Session session_{.programFolder = ProgramFolder(dir_.filePath(QStringLiteral("program"))),
                      .settings = SettingsStore({dir_.filePath(QStringLiteral("machine.ini")),
                                                 dir_.filePath(QStringLiteral("user.ini"))}),
                      .language = {},

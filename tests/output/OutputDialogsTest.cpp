@@ -40,7 +40,9 @@ LanguageTables namedLanguage() {
 
 class OutputDialogsTest : public ::testing::Test {
   protected:
-    OutputDialogContext context() { return {settings_.store(), language_, user_, programFolder_.path()}; }
+    OutputDialogContext context() {
+        return {settings_.store(), language_, user_, ProgramFolder(programFolder_.path())};
+    }
 
     template <typename Widget>
     static Widget& control(const QWidget& dialog, const QString& name) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -10,7 +11,7 @@ namespace korvex {
 namespace {
 
 class SettingsStoreTest : public ::testing::Test {
-protected:
+  protected:
     QString machinePath() const { return dir_.filePath(QStringLiteral("machine/KORVEX_Tabulor.ini")); }
     QString userPath() const { return dir_.filePath(QStringLiteral("user/KORVEX_Tabulor.ini")); }
     SettingsStore store() const { return SettingsStore({machinePath(), userPath()}); }
@@ -51,15 +52,19 @@ TEST_F(SettingsStoreTest, FreshStartStoresThePerUserSwitchAtItsPerUserPath) {
 }
 
 TEST_F(SettingsStoreTest, ThePerUserSwitchIsTrueInAnyCaseButNotOne) {
-    for (const auto& [text, root] : {std::pair{"true", SettingsRoot::PerUser}, {"TRUE", SettingsRoot::PerUser},
-                                     {"1", SettingsRoot::MachineWide}, {"yes", SettingsRoot::MachineWide}}) {
-        QSettings(userPath(), QSettings::IniFormat).setValue(QStringLiteral("CurrentUser"), QString::fromLatin1(text));
+    for (const auto& [text, root] : {std::pair{"true", SettingsRoot::PerUser},
+                                     {"TRUE", SettingsRoot::PerUser},
+                                     {"1", SettingsRoot::MachineWide},
+                                     {"yes", SettingsRoot::MachineWide}}) {
+        QSettings(userPath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("CurrentUser"), QString::fromLatin1(text));
         SettingsStore settings = store();
         settings.chooseRootFromUserSwitch();
         EXPECT_EQ(settings.root(), root) << text;
     }
     // The switch is read at the per-user path even while the per-user root is current.
-    QSettings(userPath(), QSettings::IniFormat).setValue(QStringLiteral("CurrentUser"), QStringLiteral("TRUE"));
+    QSettings(userPath(), QSettings::IniFormat)
+        .setValue(QStringLiteral("CurrentUser"), QStringLiteral("TRUE"));
     SettingsStore settings = store();
     settings.setRoot(SettingsRoot::PerUser);
     settings.chooseRootFromUserSwitch();
@@ -83,6 +88,50 @@ TEST_F(SettingsStoreTest, AnUnwritableRootBehavesAsIfEveryValueHadItsDefault) {
     EXPECT_EQ(settings.readSetting(keys::kHeader, QStringLiteral("1")), QStringLiteral("1"));
 }
 
+TEST_F(SettingsStoreTest, AReadOnlyMachineWideRootKeepsTheUsersChangesBesideThePerUserFile) {
+    const QString changes = dir_.filePath(QStringLiteral("user/KORVEX_Tabulor.machine.ini"));
+    SettingsStore settings({unwritablePath(), userPath(), changes});
+    EXPECT_TRUE(settings.keepsMachineWideChangesPerUser());
+
+    // Defaults are not kept: a value the administrator sets later must still reach this user.
+    EXPECT_EQ(settings.readSetting(keys::kLanguage, QStringLiteral("German")), QStringLiteral("German"));
+    EXPECT_FALSE(QFile::exists(changes));
+
+    ASSERT_TRUE(settings.writeSetting(keys::kLanguage, QStringLiteral("English")));
+    EXPECT_EQ(settings.readSetting(keys::kLanguage, QStringLiteral("German")), QStringLiteral("English"));
+    EXPECT_EQ(stored(changes, QStringLiteral("LanguageSettings/Language")), QStringLiteral("English"));
+    EXPECT_EQ(stored(userPath(), QStringLiteral("LanguageSettings/Language")), QString());
+
+    // The per-user root is not touched by it.
+    settings.setRoot(SettingsRoot::PerUser);
+    EXPECT_EQ(settings.readSetting(keys::kLanguage, QStringLiteral("German")), QStringLiteral("German"));
+}
+
+TEST_F(SettingsStoreTest, AWritableMachineWideRootTakesTheChangesItself) {
+    const QString changes = dir_.filePath(QStringLiteral("user/KORVEX_Tabulor.machine.ini"));
+    test::writeFile(changes, "[LanguageSettings]\nLanguage=Czech\n");
+    const SettingsStore settings({machinePath(), userPath(), changes});
+    EXPECT_FALSE(settings.keepsMachineWideChangesPerUser());
+    EXPECT_EQ(settings.readSetting(keys::kLanguage, QStringLiteral("German")), QStringLiteral("German"));
+    ASSERT_TRUE(settings.writeSetting(keys::kLanguage, QStringLiteral("English")));
+    EXPECT_EQ(stored(machinePath(), QStringLiteral("LanguageSettings/Language")), QStringLiteral("English"));
+    EXPECT_EQ(stored(changes, QStringLiteral("LanguageSettings/Language")), QStringLiteral("Czech"));
+}
+
+// Root may write every file, so only an ordinary user sees an administrator's read-only file.
+TEST_F(SettingsStoreTest, TheUsersChangesStandBeforeTheReadOnlyMachineWideValues) {
+    test::writeFile(machinePath(), "[LanguageSettings]\nLanguage=English\n[ProgSettings]\nTOP=120\n");
+    QFile(machinePath()).setPermissions(QFileDevice::ReadOwner);
+    const QString changes = dir_.filePath(QStringLiteral("user/KORVEX_Tabulor.machine.ini"));
+    const SettingsStore settings({machinePath(), userPath(), changes});
+    if (!settings.keepsMachineWideChangesPerUser()) {
+        GTEST_SKIP() << "the file stays writable for this user";
+    }
+    ASSERT_TRUE(settings.writeSetting(keys::kTop, QStringLiteral("80")));
+    EXPECT_EQ(settings.readSetting(keys::kTop, QStringLiteral("1")), QStringLiteral("80"));
+    EXPECT_EQ(settings.readSetting(keys::kLanguage, QStringLiteral("German")), QStringLiteral("English"));
+}
+
 TEST_F(SettingsStoreTest, SettingsLocationsFollowTheEnvironment) {
     qputenv(kMachineSettingsVariable, machinePath().toUtf8());
     qputenv(kUserSettingsVariable, userPath().toUtf8());
@@ -91,6 +140,7 @@ TEST_F(SettingsStoreTest, SettingsLocationsFollowTheEnvironment) {
     qunsetenv(kUserSettingsVariable);
     EXPECT_EQ(locations.machineWide, machinePath());
     EXPECT_EQ(locations.perUser, userPath());
+    EXPECT_EQ(locations.machineWideChanges, dir_.filePath(QStringLiteral("user/KORVEX_Tabulor.machine.ini")));
 }
 
 }  // namespace

@@ -16,12 +16,14 @@ using test::readFile;
 using test::writeFile;
 
 class LanguageLoaderTest : public ::testing::Test {
-protected:
+  protected:
     QString languageFile(const QString& name) const { return languageFolder(dir_.path()) + u'/' + name; }
     void ship(const QString& language, const QByteArray& content) {
         writeFile(languageFile(language + QStringLiteral(".dll")), content);
     }
-    void change(const QString& language) { changeLanguage(language, dir_.path(), tables_, user_); }
+    void change(const QString& language) {
+        changeLanguage(language, ProgramFolder(dir_.path()), tables_, user_);
+    }
 
     QTemporaryDir dir_;
     LanguageTables tables_;
@@ -48,7 +50,8 @@ TEST_F(LanguageLoaderTest, NumbersEntriesFromTheHeaderLine) {
     EXPECT_EQ(tables_.lastEntry(LanguageTable::Version202), 3);
     // Lines are taken unchanged; a header with a trailing blank or an unknown header is a plain text.
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("  Ready  "));
-    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 3), QStringLiteral("[Language Strings For MessageBoxen] "));
+    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 3),
+              QStringLiteral("[Language Strings For MessageBoxen] "));
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 4), QStringLiteral("[Unknown Section]"));
     EXPECT_FALSE(tables_.isAllocated(LanguageTable::MessageBoxen));
     EXPECT_EQ(tables_.text(LanguageTable::MessageBoxen, 1), QString());
@@ -58,7 +61,7 @@ TEST_F(LanguageLoaderTest, MakesTheChosenFileTheActiveCopy) {
     const QByteArray content = "[Language Strings For StatusBar]\r\nBereit\r\n";
     ship(QStringLiteral("German"), content);
     change(QStringLiteral("German"));
-    EXPECT_EQ(readFile(activeLanguageFilePath(dir_.path())), content);
+    EXPECT_EQ(readFile(activeLanguageFilePath(ProgramFolder(dir_.path()))), content);
 }
 
 TEST_F(LanguageLoaderTest, ASectionReadTwiceKeepsOnlyItsLastOccurrence) {
@@ -72,7 +75,8 @@ TEST_F(LanguageLoaderTest, ASectionReadTwiceKeepsOnlyItsLastOccurrence) {
 }
 
 TEST_F(LanguageLoaderTest, SectionsAFileLacksKeepTheEarlierLanguage) {
-    ship(QStringLiteral("German"), "[Language Strings For StatusBar]\r\nBereit\r\n[Version 2.1.0]\r\nNeu\r\n");
+    ship(QStringLiteral("German"),
+         "[Language Strings For StatusBar]\r\nBereit\r\n[Version 2.1.0]\r\nNeu\r\n");
     ship(QStringLiteral("English"), "[Version 2.1.0]\r\nNew\r\n");
     change(QStringLiteral("German"));
     change(QStringLiteral("English"));
@@ -97,11 +101,13 @@ TEST_F(LanguageLoaderTest, AMissingLanguageFileIsToldAndChangesNothing) {
 
     ASSERT_EQ(user_.messages.size(), 1U);
     EXPECT_EQ(user_.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(user_.messages[0].text, QStringLiteral("Language file ") + languageFile(QStringLiteral("French.dll")) +
+    EXPECT_EQ(user_.messages[0].text, QStringLiteral("Language file ") +
+                                          languageFile(QStringLiteral("French.dll")) +
                                           QStringLiteral(" did not exist."));
     EXPECT_TRUE(user_.messages[0].title.isEmpty());
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Bereit"));
-    EXPECT_EQ(readFile(activeLanguageFilePath(dir_.path())), QByteArray("[Language Strings For StatusBar]\r\nBereit\r\n"));
+    EXPECT_EQ(readFile(activeLanguageFilePath(ProgramFolder(dir_.path()))),
+              QByteArray("[Language Strings For StatusBar]\r\nBereit\r\n"));
 }
 
 TEST_F(LanguageLoaderTest, ASectionPastTheEntryLimitFailsTheLoadButKeepsWhatWasRead) {
@@ -121,7 +127,7 @@ TEST_F(LanguageLoaderTest, ASectionPastTheEntryLimitFailsTheLoadButKeepsWhatWasR
 
 TEST_F(LanguageLoaderTest, AFolderThatRefusesTheActiveCopyStillChangesTheLanguage) {
     ship(QStringLiteral("English"), "[Language Strings For StatusBar]\r\nReady\r\n");
-    QDir().mkpath(activeLanguageFilePath(dir_.path()));  // a folder where the copy should go
+    QDir().mkpath(activeLanguageFilePath(ProgramFolder(dir_.path())));  // a folder where the copy should go
     change(QStringLiteral("English"));
     EXPECT_TRUE(user_.messages.empty());
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Ready"));

@@ -7,12 +7,8 @@
 
 namespace korvex {
 
-QString headerDataFilePath(const QString& programFolderPath) {
-    return programFolderPath + QStringLiteral("/HeaderData.cfg");
-}
-
-QStringList readHeaderDataNames(const QString& programFolderPath) {
-    QFile file(headerDataFilePath(programFolderPath));
+QStringList readHeaderDataNames(const ProgramFolder& folder) {
+    QFile file(folder.fileToRead(kHeaderDataFile));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "util/ProgramFolder.h"
+
 #include <QStringList>
 
 namespace korvex {
 
 // The header-data list HeaderData.cfg in the program folder: one variable name a line.
-QString headerDataFilePath(const QString& programFolderPath);
+inline constexpr QStringView kHeaderDataFile = u"HeaderData.cfg";
 
-// The variable names of the list; none when the file is missing or unreadable.
-QStringList readHeaderDataNames(const QString& programFolderPath);
+// The variable names of the list (the user's copy first, then the shipped one); none when the file is
+// missing or unreadable.
+QStringList readHeaderDataNames(const ProgramFolder& folder);
 
 }  // namespace korvex

@@ -263,7 +263,7 @@ AsciiOutputResult RunControl::outputAscii(AsciiFolder folder) {
         const AsciiOutputContext context{session.settings,
                                          session.language,
                                          parts_.user,
-                                         session.programFolder,
+                                         session.programFolder.writable(),
                                          {QDateTime::currentDateTime(), QLocale()}};
         if (folder == AsciiFolder::Chosen) {
             return writeAsciiFile(sources, context) ? AsciiOutputResult::Written

@@ -6,6 +6,7 @@
 #include "host/HostSession.h"
 #include "settings/SettingsStore.h"
 #include "util/LanguageTables.h"
+#include "util/ProgramFolder.h"
 
 #include <QString>
 
@@ -15,7 +16,7 @@ class UserInteraction;
 
 // The program-wide state, created once by main and handed by reference to whoever needs it.
 struct Session {
-    QString programFolder;
+    ProgramFolder programFolder;
     SettingsStore settings;
     LanguageTables language;
     StartArguments arguments;

@@ -15,11 +15,22 @@
 
 namespace {
 
+QString settingsRootText(const korvex::SettingsStore& settings) {
+    if (settings.root() == korvex::SettingsRoot::PerUser) {
+        return QStringLiteral("per user");
+    }
+    if (settings.keepsMachineWideChangesPerUser()) {
+        return QStringLiteral("machine-wide, read-only (changes kept in %1)")
+            .arg(settings.locations().machineWideChanges);
+    }
+    return QStringLiteral("machine-wide");
+}
+
 // Without a display nobody can use the window: say what the start-up found and end.
 int reportWithoutDisplay(const korvex::Session& session, const korvex::MainWindow& window) {
-    std::printf("%s\nprogram folder: %s\nsettings root: %s\n", qPrintable(window.windowTitle()),
-                qPrintable(session.programFolder),
-                session.settings.root() == korvex::SettingsRoot::PerUser ? "per user" : "machine-wide");
+    std::printf("%s\nprogram folder: %s\nshipped files: %s\nsettings root: %s\n",
+                qPrintable(window.windowTitle()), qPrintable(session.programFolder.writable()),
+                qPrintable(session.programFolder.shipped()), qPrintable(settingsRootText(session.settings)));
     return 0;
 }
 

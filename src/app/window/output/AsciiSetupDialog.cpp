@@ -159,13 +159,13 @@ void AsciiSetupDialog::save() {
 void AsciiSetupDialog::exportFormat() {
     NotationWriter out;
     writeAsciiFormat(format_, out);
-    exportSettingsFile(out, settingsExchangePath(context_.programFolder, kAsciiSettingsFile),
-                       context_.language, context_.user);
+    exportSettingsFile(out, context_.programFolder.fileToWrite(kAsciiSettingsFile), context_.language,
+                       context_.user);
 }
 
 void AsciiSetupDialog::importFormat() {
     const auto imported =
-        importSettingsFile<AsciiFormat>(settingsExchangePath(context_.programFolder, kAsciiSettingsFile),
+        importSettingsFile<AsciiFormat>(context_.programFolder.fileToRead(kAsciiSettingsFile),
                                         readAsciiFormat, context_.language, context_.user);
     if (imported) {
         format_ = *imported;

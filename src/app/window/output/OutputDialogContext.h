@@ -1,6 +1,7 @@
 #pragma once
 
 #include "util/LanguageTables.h"
+#include "util/ProgramFolder.h"
 
 #include <QString>
 
@@ -14,7 +15,7 @@ struct OutputDialogContext {
     SettingsStore& settings;
     const LanguageTables& language;
     UserInteraction& user;
-    QString programFolder;
+    ProgramFolder programFolder;
 
     QString text(LanguageTable table, int entry) const { return language.text(table, entry); }
 };

@@ -61,7 +61,7 @@ OutputFileSetupDialog::OutputFileSetupDialog(const OutputDialogContext& context,
     layout->addWidget(fileNameFrame());
     layout->addWidget(buttonRow());
     applyCaptions();
-    showValues(loadOutputFileSettings(context_.settings, context_.programFolder));
+    showValues(loadOutputFileSettings(context_.settings, context_.programFolder.writable()));
 }
 
 QWidget* OutputFileSetupDialog::folderFrame() {
@@ -223,14 +223,14 @@ void OutputFileSetupDialog::save() {
 void OutputFileSetupDialog::exportValues() {
     NotationWriter out;
     writeOutputFileSettings(values(), out);
-    exportSettingsFile(out, settingsExchangePath(context_.programFolder, kOutputFileSettingsFile),
-                       context_.language, context_.user);
+    exportSettingsFile(out, context_.programFolder.fileToWrite(kOutputFileSettingsFile), context_.language,
+                       context_.user);
 }
 
 void OutputFileSetupDialog::importValues() {
     const OutputFileSettings current = values();
     const auto imported = importSettingsFile<OutputFileSettings>(
-        settingsExchangePath(context_.programFolder, kOutputFileSettingsFile),
+        context_.programFolder.fileToRead(kOutputFileSettingsFile),
         [&current](NotationReader& in) { return readOutputFileSettings(in, current); }, context_.language,
         context_.user);
     if (imported) {
