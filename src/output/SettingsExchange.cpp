@@ -1,5 +1,7 @@
 #include "output/SettingsExchange.h"
 
+#include "util/FileReplace.h"
+#include "util/LanguageTables.h"
 #include "util/MessageBoxen.h"
 
 namespace korvex {
@@ -17,11 +19,13 @@ QString settingsExchangePath(const QString& programFolder, QStringView fileName)
 
 bool exportSettingsFile(const NotationWriter& values, const QString& path, const LanguageTables& language,
                         UserInteraction& user) {
-    if (values.saveTo(path)) {
-        return true;
+    const EncodedAnsi encoded = values.encoded(language.codePage());
+    if (!replaceFileContent(path, encoded.bytes)) {
+        showMessageBoxen(user, language, MessageIcon::Critical, {kFileNotSavedEntry});
+        return false;
     }
-    showMessageBoxen(user, language, MessageIcon::Critical, {kFileNotSavedEntry});
-    return false;
+    tellUnmappableCharacters(user, language, encoded.unmappable);
+    return true;
 }
 
 void tellSettingsFileUnreadable(const LanguageTables& language, UserInteraction& user) {

@@ -1,13 +1,13 @@
 #include "util/LanguageLoader.h"
 
 #include "util/AnsiCodec.h"
+#include "util/FileReplace.h"
 #include "util/LanguageTables.h"
 #include "util/ProgramFolder.h"
 #include "util/TextLines.h"
 #include "util/UserInteraction.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace korvex {
 namespace {
@@ -17,13 +17,13 @@ bool copyFileAtomically(const QString& source, const QString& target) {
     if (!in.open(QIODevice::ReadOnly)) {
         return false;
     }
-    QSaveFile out(target);
-    return out.open(QIODevice::WriteOnly) && out.write(in.readAll()) == in.size() && out.commit();
+    const QByteArray content = in.readAll();
+    return in.error() == QFileDevice::NoError && replaceFileContent(target, content);
 }
 
 void tellMissingFile(const QString& sourcePath, UserInteraction& user) {
     user.showMessage({.text = QStringLiteral("Language file %1 did not exist.").arg(sourcePath),
-                             .icon = MessageIcon::Information});
+                      .icon = MessageIcon::Information});
 }
 
 void tellUnusableFile(UserInteraction& user) {
@@ -48,7 +48,7 @@ bool loadLanguageFile(const QString& path, LanguageTables& tables) {
     bool complete = file.error() == QFileDevice::NoError;
 
     std::optional<LanguageTable> current;
-    for (const QString& line : splitLines(decodeAnsi(bytes))) {
+    for (const QString& line : splitLines(decodeAnsi(bytes, tables.codePage()))) {
         if (const auto header = tableOfHeaderLine(line)) {
             current = header;
             tables.beginSection(*current, line);
@@ -70,6 +70,7 @@ void changeLanguage(const QString& language, const QString& programFolderPath, L
     // so the language still changes.
     const QString activePath = activeLanguageFilePath(programFolderPath);
     const QString pathToRead = copyFileAtomically(sourcePath, activePath) ? activePath : sourcePath;
+    tables.setCodePage(codePageOfLanguage(language));
     if (!loadLanguageFile(pathToRead, tables)) {
         tellUnusableFile(user);
     }

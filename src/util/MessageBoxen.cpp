@@ -15,6 +15,26 @@ void showMessageBoxen(UserInteraction& user, const LanguageTables& language, Mes
     user.showMessage({.text = lines.join(QStringLiteral("\r\n")), .icon = icon});
 }
 
+void tellUnmappableCharacters(UserInteraction& user, const LanguageTables& language,
+                              const QString& unmappable) {
+    if (unmappable.isEmpty()) {
+        return;
+    }
+    constexpr int kUnmappableEntry = 90;
+    constexpr int kCodePageEntry = 91;
+    QStringList characters;
+    for (qsizetype i = 0; i < unmappable.size(); ++i) {
+        const bool pair = unmappable.at(i).isHighSurrogate() && i + 1 < unmappable.size();
+        characters.append(unmappable.mid(i, pair ? 2 : 1));
+        i += pair ? 1 : 0;
+    }
+    const QStringList lines = {language.text(LanguageTable::MessageBoxen, kUnmappableEntry),
+                               characters.join(u' '),
+                               language.text(LanguageTable::MessageBoxen, kCodePageEntry) + u' ' +
+                                   codePageName(language.codePage())};
+    user.showMessage({.text = lines.join(QStringLiteral("\r\n")), .icon = MessageIcon::Warning});
+}
+
 void tellSettingsNotStored(UserInteraction& user, const LanguageTables& language) {
     constexpr int kOperationFailedEntry = 22;
     showMessageBoxen(user, language, MessageIcon::Critical, {kOperationFailedEntry});

@@ -16,7 +16,7 @@ using test::readFile;
 using test::writeFile;
 
 class LanguageLoaderTest : public ::testing::Test {
-protected:
+  protected:
     QString languageFile(const QString& name) const { return languageFolder(dir_.path()) + u'/' + name; }
     void ship(const QString& language, const QByteArray& content) {
         writeFile(languageFile(language + QStringLiteral(".dll")), content);
@@ -48,7 +48,8 @@ TEST_F(LanguageLoaderTest, NumbersEntriesFromTheHeaderLine) {
     EXPECT_EQ(tables_.lastEntry(LanguageTable::Version202), 3);
     // Lines are taken unchanged; a header with a trailing blank or an unknown header is a plain text.
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("  Ready  "));
-    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 3), QStringLiteral("[Language Strings For MessageBoxen] "));
+    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 3),
+              QStringLiteral("[Language Strings For MessageBoxen] "));
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 4), QStringLiteral("[Unknown Section]"));
     EXPECT_FALSE(tables_.isAllocated(LanguageTable::MessageBoxen));
     EXPECT_EQ(tables_.text(LanguageTable::MessageBoxen, 1), QString());
@@ -72,7 +73,8 @@ TEST_F(LanguageLoaderTest, ASectionReadTwiceKeepsOnlyItsLastOccurrence) {
 }
 
 TEST_F(LanguageLoaderTest, SectionsAFileLacksKeepTheEarlierLanguage) {
-    ship(QStringLiteral("German"), "[Language Strings For StatusBar]\r\nBereit\r\n[Version 2.1.0]\r\nNeu\r\n");
+    ship(QStringLiteral("German"),
+         "[Language Strings For StatusBar]\r\nBereit\r\n[Version 2.1.0]\r\nNeu\r\n");
     ship(QStringLiteral("English"), "[Version 2.1.0]\r\nNew\r\n");
     change(QStringLiteral("German"));
     change(QStringLiteral("English"));
@@ -84,10 +86,22 @@ TEST_F(LanguageLoaderTest, SectionsAFileLacksKeepTheEarlierLanguage) {
     EXPECT_EQ(tables_.lastEntry(LanguageTable::Version210), 2);
 }
 
-TEST_F(LanguageLoaderTest, ReadsWindows1252) {
-    ship(QStringLiteral("German"), "[Language Strings For StatusBar]\r\nMa\xDF \x80 \xFC\r\n");
+TEST_F(LanguageLoaderTest, ReadsEachLanguageInItsCodePageAndKeepsItWhenAFileIsMissing) {
+    const QByteArray statusBar = "[Language Strings For StatusBar]\r\nMa\xDF \x80 \xFC \xE8\x9A\r\n";
+    ship(QStringLiteral("German"), statusBar);
+    ship(QStringLiteral("Czech"), statusBar);
+
     change(QStringLiteral("German"));
-    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Maß € ü"));
+    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Maß € ü èš"));
+    EXPECT_EQ(tables_.codePage(), AnsiCodePage::Windows1252);
+
+    change(QStringLiteral("Czech"));
+    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Maß € ü čš"));
+    EXPECT_EQ(tables_.codePage(), AnsiCodePage::Windows1250);
+
+    change(QStringLiteral("Hungary"));
+    EXPECT_EQ(tables_.codePage(), AnsiCodePage::Windows1250) << "the texts in force keep their code page";
+    EXPECT_EQ(user_.messages.size(), 1U);
 }
 
 TEST_F(LanguageLoaderTest, AMissingLanguageFileIsToldAndChangesNothing) {
@@ -97,11 +111,13 @@ TEST_F(LanguageLoaderTest, AMissingLanguageFileIsToldAndChangesNothing) {
 
     ASSERT_EQ(user_.messages.size(), 1U);
     EXPECT_EQ(user_.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(user_.messages[0].text, QStringLiteral("Language file ") + languageFile(QStringLiteral("French.dll")) +
+    EXPECT_EQ(user_.messages[0].text, QStringLiteral("Language file ") +
+                                          languageFile(QStringLiteral("French.dll")) +
                                           QStringLiteral(" did not exist."));
     EXPECT_TRUE(user_.messages[0].title.isEmpty());
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Bereit"));
-    EXPECT_EQ(readFile(activeLanguageFilePath(dir_.path())), QByteArray("[Language Strings For StatusBar]\r\nBereit\r\n"));
+    EXPECT_EQ(readFile(activeLanguageFilePath(dir_.path())),
+              QByteArray("[Language Strings For StatusBar]\r\nBereit\r\n"));
 }
 
 TEST_F(LanguageLoaderTest, ASectionPastTheEntryLimitFailsTheLoadButKeepsWhatWasRead) {

@@ -1,6 +1,5 @@
 #include "app/core/HeaderDataFile.h"
 
-#include "util/AnsiCodec.h"
 #include "util/TextLines.h"
 
 #include <QFile>
@@ -11,12 +10,12 @@ QString headerDataFilePath(const QString& programFolderPath) {
     return programFolderPath + QStringLiteral("/HeaderData.cfg");
 }
 
-QStringList readHeaderDataNames(const QString& programFolderPath) {
+QStringList readHeaderDataNames(const QString& programFolderPath, AnsiCodePage codePage) {
     QFile file(headerDataFilePath(programFolderPath));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    return splitLines(decodeAnsi(file.readAll()));
+    return splitLines(decodeAnsi(file.readAll(), codePage));
 }
 
 }  // namespace korvex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/AnsiCodec.h"
+
 #include <QStringList>
 
 namespace korvex {
@@ -7,7 +9,7 @@ namespace korvex {
 // The header-data list HeaderData.cfg in the program folder: one variable name a line.
 QString headerDataFilePath(const QString& programFolderPath);
 
-// The variable names of the list; none when the file is missing or unreadable.
-QStringList readHeaderDataNames(const QString& programFolderPath);
+// The variable names of the list, read in the code page; none when the file is missing or unreadable.
+QStringList readHeaderDataNames(const QString& programFolderPath, AnsiCodePage codePage);
 
 }  // namespace korvex
