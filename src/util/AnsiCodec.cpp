@@ -94,7 +94,7 @@ EncodedAnsi encodeAnsi(const QString& text, AnsiCodePage codePage) {
             text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         const QStringView character = QStringView(text).mid(i, pair ? 2 : 1);
         if (!encoded.unmappable.contains(character)) {
-            encoded.unmappable.append(character);
+            encoded.unmappable.append(character.toString());
         }
         encoded.bytes.append(kReplacement);
         i += pair ? 1 : 0;

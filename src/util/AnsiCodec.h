@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace korvex {
 
@@ -26,7 +27,7 @@ struct EncodedAnsi {
     QByteArray bytes;
     // The characters the code page cannot hold, each once in the order they first occur; each of
     // their occurrences became one '?' in the bytes.
-    QString unmappable;
+    QStringList unmappable;
 };
 
 EncodedAnsi encodeAnsi(const QString& text, AnsiCodePage codePage);

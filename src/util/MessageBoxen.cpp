@@ -16,20 +16,14 @@ void showMessageBoxen(UserInteraction& user, const LanguageTables& language, Mes
 }
 
 void tellUnmappableCharacters(UserInteraction& user, const LanguageTables& language,
-                              const QString& unmappable) {
+                              const QStringList& unmappable) {
     if (unmappable.isEmpty()) {
         return;
     }
     constexpr int kUnmappableEntry = 90;
     constexpr int kCodePageEntry = 91;
-    QStringList characters;
-    for (qsizetype i = 0; i < unmappable.size(); ++i) {
-        const bool pair = unmappable.at(i).isHighSurrogate() && i + 1 < unmappable.size();
-        characters.append(unmappable.mid(i, pair ? 2 : 1));
-        i += pair ? 1 : 0;
-    }
     const QStringList lines = {language.text(LanguageTable::MessageBoxen, kUnmappableEntry),
-                               characters.join(u' '),
+                               unmappable.join(u' '),
                                language.text(LanguageTable::MessageBoxen, kCodePageEntry) + u' ' +
                                    codePageName(language.codePage())};
     user.showMessage({.text = lines.join(QStringLiteral("\r\n")), .icon = MessageIcon::Warning});

@@ -2,7 +2,7 @@
 
 #include "util/UserInteraction.h"
 
-#include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -19,7 +19,7 @@ void showMessageBoxen(UserInteraction& user, const LanguageTables& language, Mes
 // now shows as '?' (MessageBoxen 90, CR LF, the characters, CR LF, MessageBoxen 91, blank, the code
 // page's name). Nothing when there are none.
 void tellUnmappableCharacters(UserInteraction& user, const LanguageTables& language,
-                              const QString& unmappable);
+                              const QStringList& unmappable);
 
 // Tells the user that settings could not be stored (a refused write of the settings store).
 void tellSettingsNotStored(UserInteraction& user, const LanguageTables& language);
