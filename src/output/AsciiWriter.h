@@ -49,7 +49,8 @@ struct AsciiOutputContext {
 
 // Writes the marked PROTOKOLL and BEIDE rows into one delimited text file named and placed by the
 // output file settings: header-data lines (when HEADER is on), the title line, one line per row,
-// CR LF line ends, ANSI code page. The file is replaced as a whole, so a failure never leaves a
+// CR LF line ends, the active language's code page (characters it cannot hold become '?' and are
+// named to the user). The file is replaced as a whole, so a failure never leaves a
 // half-written file nor touches an earlier one. Tells the user why nothing was written and keeps the
 // status bar informed. True when the file was written.
 bool writeAsciiFile(const AsciiOutputSources& sources, const AsciiOutputContext& context);

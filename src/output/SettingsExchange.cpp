@@ -1,5 +1,7 @@
 #include "output/SettingsExchange.h"
 
+#include "util/AtomicFile.h"
+#include "util/LanguageTables.h"
 #include "util/MessageBoxen.h"
 
 namespace korvex {
@@ -13,11 +15,13 @@ constexpr int kExportFirstEntry = 3;
 
 bool exportSettingsFile(const NotationWriter& values, const QString& path, const LanguageTables& language,
                         UserInteraction& user) {
-    if (values.saveTo(path)) {
-        return true;
+    const EncodedAnsi encoded = values.encoded(language.codePage());
+    if (!writeFileAtomically(path, encoded.bytes)) {
+        showMessageBoxen(user, language, MessageIcon::Critical, {kFileNotSavedEntry});
+        return false;
     }
-    showMessageBoxen(user, language, MessageIcon::Critical, {kFileNotSavedEntry});
-    return false;
+    tellUnmappableCharacters(user, language, encoded.unmappable);
+    return true;
 }
 
 void tellSettingsFileUnreadable(const LanguageTables& language, UserInteraction& user) {

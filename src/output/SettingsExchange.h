@@ -1,5 +1,6 @@
 #pragma once
 
+#include "util/LanguageTables.h"
 #include "util/WriteNotation.h"
 
 #include <QString>
@@ -10,7 +11,6 @@
 
 namespace korvex {
 
-class LanguageTables;
 class UserInteraction;
 
 // The exports of the two output settings dialogs, in the program folder (written to its writable side,
@@ -18,8 +18,9 @@ class UserInteraction;
 inline constexpr QStringView kAsciiSettingsFile = u"ASCII_Settings.cfg";
 inline constexpr QStringView kOutputFileSettingsFile = u"OutputFile_Settings.cfg";
 
-// Replaces the file with the values; when it cannot be written the user is told (MessageBoxen 13)
-// and the previous file stays. False then.
+// Replaces the file with the values, in the active language's code page; when it cannot be written
+// the user is told (MessageBoxen 13) and the previous file stays. False then. Characters the code
+// page cannot hold are written as '?' and named to the user.
 bool exportSettingsFile(const NotationWriter& values, const QString& path, const LanguageTables& language,
                         UserInteraction& user);
 
@@ -36,7 +37,7 @@ template <typename Values>
 std::optional<Values> importSettingsFile(const QString& path,
                                          const std::function<std::optional<Values>(NotationReader&)>& read,
                                          const LanguageTables& language, UserInteraction& user) {
-    std::optional<NotationReader> in = NotationReader::fromFile(path);
+    std::optional<NotationReader> in = NotationReader::fromFile(path, language.codePage());
     std::optional<Values> values = in ? read(*in) : std::nullopt;
     if (!values) {
         tellSettingsFileUnreadable(language, user);

@@ -41,7 +41,7 @@ bool loadLanguageFile(const QString& path, LanguageTables& tables) {
     bool complete = file.error() == QFileDevice::NoError;
 
     std::optional<LanguageTable> current;
-    for (const QString& line : splitLines(decodeAnsi(bytes))) {
+    for (const QString& line : splitLines(decodeAnsi(bytes, tables.codePage()))) {
         if (const auto header = tableOfHeaderLine(line)) {
             current = header;
             tables.beginSection(*current, line);
@@ -64,6 +64,7 @@ void changeLanguage(const QString& language, const ProgramFolder& folder, Langua
     // so the language still changes.
     const QString activePath = folder.fileToWrite(kActiveLanguageFile);
     const QString pathToRead = copyFileAtomically(sourcePath, activePath) ? activePath : sourcePath;
+    tables.setCodePage(codePageOfLanguage(language));
     if (!loadLanguageFile(pathToRead, tables)) {
         tellUnusableFile(user);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/AnsiCodec.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -38,7 +40,7 @@ std::optional<LanguageTable> tableOfHeaderLine(const QString& line);
 // The texts of the loaded language: per table a list indexed from 0, where entry 0 is empty and
 // entry 1 is the section's header line. A table no file has filled yet holds no entries.
 class LanguageTables {
-public:
+  public:
     // The largest entry number a section may hold (a 16-bit signed counter).
     static constexpr int kMaxEntries = 32767;
 
@@ -53,8 +55,14 @@ public:
     // Appends the next entry; false when the section already holds kMaxEntries entries.
     bool appendEntry(LanguageTable table, const QString& line);
 
-private:
+    // The code page of the loaded language, in which its file is read and in which .cfg files and
+    // result files are read and written while it is active.
+    AnsiCodePage codePage() const { return codePage_; }
+    void setCodePage(AnsiCodePage codePage) { codePage_ = codePage; }
+
+  private:
     std::array<std::optional<QStringList>, kLanguageTableCount> tables_;
+    AnsiCodePage codePage_ = AnsiCodePage::Windows1252;
 };
 
 }  // namespace korvex

@@ -15,6 +15,20 @@ void showMessageBoxen(UserInteraction& user, const LanguageTables& language, Mes
     user.showMessage({.text = lines.join(QStringLiteral("\r\n")), .icon = icon});
 }
 
+void tellUnmappableCharacters(UserInteraction& user, const LanguageTables& language,
+                              const QStringList& unmappable) {
+    if (unmappable.isEmpty()) {
+        return;
+    }
+    constexpr int kUnmappableEntry = 90;
+    constexpr int kCodePageEntry = 91;
+    const QStringList lines = {language.text(LanguageTable::MessageBoxen, kUnmappableEntry),
+                               unmappable.join(u' '),
+                               language.text(LanguageTable::MessageBoxen, kCodePageEntry) + u' ' +
+                                   codePageName(language.codePage())};
+    user.showMessage({.text = lines.join(QStringLiteral("\r\n")), .icon = MessageIcon::Warning});
+}
+
 void tellSettingsNotStored(UserInteraction& user, const LanguageTables& language) {
     constexpr int kOperationFailedEntry = 22;
     showMessageBoxen(user, language, MessageIcon::Critical, {kOperationFailedEntry});

@@ -3,6 +3,7 @@
 #include "util/UserInteraction.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -14,6 +15,12 @@ class LanguageTables;
 // title.
 void showMessageBoxen(UserInteraction& user, const LanguageTables& language, MessageIcon icon,
                       std::initializer_list<int> entries);
+
+// Tells the user which characters a file just written could not hold in the active code page and
+// now shows as '?' (MessageBoxen 90, CR LF, the characters, CR LF, MessageBoxen 91, blank, the code
+// page's name). Nothing when there are none.
+void tellUnmappableCharacters(UserInteraction& user, const LanguageTables& language,
+                              const QStringList& unmappable);
 
 // Tells the user that settings could not be stored (a refused write of the settings store).
 void tellSettingsNotStored(UserInteraction& user, const LanguageTables& language);

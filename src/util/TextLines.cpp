@@ -1,7 +1,5 @@
 #include "util/TextLines.h"
 
-#include "util/AnsiCodec.h"
-
 namespace korvex {
 
 QStringList splitLines(const QString& text) {
@@ -25,13 +23,11 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-QByteArray joinAnsiLines(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes.append(encodeAnsi(line));
-        bytes.append("\r\n");
+EncodedAnsi joinAnsiLines(const QStringList& lines, AnsiCodePage codePage) {
+    if (lines.isEmpty()) {
+        return {};
     }
-    return bytes;
+    return encodeAnsi(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), codePage);
 }
 
 }  // namespace korvex

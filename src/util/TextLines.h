@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/AnsiCodec.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -10,7 +12,7 @@ namespace korvex {
 // ends a line; a last line without an end is a line too. Lines are returned unchanged otherwise.
 QStringList splitLines(const QString& text);
 
-// Each line followed by CR LF, in the ANSI code page.
-QByteArray joinAnsiLines(const QStringList& lines);
+// Each line followed by CR LF, in the code page.
+EncodedAnsi joinAnsiLines(const QStringList& lines, AnsiCodePage codePage);
 
 }  // namespace korvex

@@ -1,11 +1,9 @@
 #include "util/WriteNotation.h"
 
-#include "util/AnsiCodec.h"
 #include "util/TextLines.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -53,19 +51,14 @@ void NotationWriter::writeBoolean(bool value) {
     lines_.append(value ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#"));
 }
 
-QByteArray NotationWriter::bytes() const {
-    return joinAnsiLines(lines_);
+EncodedAnsi NotationWriter::encoded(AnsiCodePage codePage) const {
+    return joinAnsiLines(lines_, codePage);
 }
 
-bool NotationWriter::saveTo(const QString& path) const {
-    const QByteArray content = bytes();
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
-}
+NotationReader::NotationReader(const QByteArray& bytes, AnsiCodePage codePage)
+    : values_(parse(decodeAnsi(bytes, codePage))) {}
 
-NotationReader::NotationReader(const QByteArray& bytes) : values_(parse(decodeAnsi(bytes))) {}
-
-std::optional<NotationReader> NotationReader::fromFile(const QString& path) {
+std::optional<NotationReader> NotationReader::fromFile(const QString& path, AnsiCodePage codePage) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
@@ -74,7 +67,7 @@ std::optional<NotationReader> NotationReader::fromFile(const QString& path) {
     if (file.error() != QFileDevice::NoError) {
         return std::nullopt;
     }
-    return NotationReader(bytes);
+    return NotationReader(bytes, codePage);
 }
 
 QString NotationReader::readText() {

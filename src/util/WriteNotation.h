@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/AnsiCodec.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -11,7 +13,8 @@ namespace korvex {
 
 // The "write" notation of the program's .cfg exports: one value per line, numbers bare (with a
 // decimal point), texts in double quotes, Booleans as #TRUE# or #FALSE#; lines end in CR LF and the
-// file is in the ANSI code page. A double quote inside a text is written twice ("a""b").
+// file is in the ANSI code page of the active language. A double quote inside a text is written twice
+// ("a""b").
 class NotationWriter {
   public:
     void writeNumber(double value);
@@ -19,10 +22,7 @@ class NotationWriter {
     void writeText(const QString& value);
     void writeBoolean(bool value);
 
-    QByteArray bytes() const;
-    // Replaces the file as a whole (a new file renamed over the old one), so a failure leaves the
-    // previous file as it was. False when the file cannot be written.
-    [[nodiscard]] bool saveTo(const QString& path) const;
+    EncodedAnsi encoded(AnsiCodePage codePage) const;
 
   private:
     QStringList lines_;
@@ -33,9 +33,9 @@ class NotationWriter {
 // for, the reader is no longer ok() and hands out empty values.
 class NotationReader {
   public:
-    explicit NotationReader(const QByteArray& bytes);
+    NotationReader(const QByteArray& bytes, AnsiCodePage codePage);
     // nullopt when the file cannot be read.
-    static std::optional<NotationReader> fromFile(const QString& path);
+    static std::optional<NotationReader> fromFile(const QString& path, AnsiCodePage codePage);
 
     // A text as it is, a number as written, a Boolean as "True" or "False".
     QString readText();

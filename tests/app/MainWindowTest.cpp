@@ -37,15 +37,28 @@ TEST_F(MainWindowTest, TakesEveryTextFromTheLanguageAndSwitchesLanguage) {
     EXPECT_TRUE(window_->windowTitle().startsWith(QStringLiteral("KORVEX - Tabulor  Version ")));
     EXPECT_EQ(child<QTableWidget>("FlexGridMerkmalswerte")->item(19, 0)->text(), QStringLiteral(" Einheit"));
 
-    child<QAction>("menuEnglish")->trigger();
-    EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Characteristics"));
-    EXPECT_EQ(session_.settings.readSetting(keys::kLanguage, QString()), QStringLiteral("English"));
+    // Every item of the language menu finds its file; Czech and Hungarian come in their code page.
+    for (const auto& [item, language, characteristics] :
+         {std::tuple("menuEnglish", "English", "Characteristics"),
+          std::tuple("menuFrench", "French", "Caractéristiques"),
+          std::tuple("menuItalian", "Italian", "Caratteristiche"),
+          std::tuple("menuSpanish", "Spanish", "Características"),
+          std::tuple("menuPortuguese", "Portuguese", "Características"),
+          std::tuple("menuCzech", "Czech", "Charakteristiky"),
+          std::tuple("menuUngarisch", "Hungary", "Jellemzők"),
+          std::tuple("menuGerman", "German", "Merkmale")}) {
+        child<QAction>(item)->trigger();
+        EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QString::fromUtf8(characteristics));
+        EXPECT_EQ(session_.settings.readSetting(keys::kLanguage, QString()), QString::fromUtf8(language));
+    }
+    EXPECT_EQ(child<QAction>("menuUngarisch")->text(), QStringLiteral("Hungary"));
     EXPECT_TRUE(user_.messages.empty());
 
     // A language without a file: the message, the texts stay, the name is still stored.
+    ASSERT_TRUE(QFile::remove(dir_.filePath(QStringLiteral("program/LanguageFiles/French.dll"))));
     child<QAction>("menuFrench")->trigger();
     ASSERT_EQ(user_.messages.size(), 1U);
-    EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Characteristics"));
+    EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Merkmale"));
     EXPECT_EQ(session_.settings.readSetting(keys::kLanguage, QString()), QStringLiteral("French"));
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -20,11 +21,10 @@ namespace korvex {
 class WindowFixture : public ::testing::Test {
   protected:
     WindowFixture() {
-        const QString languages = test::sourceDir() + QStringLiteral("/LanguageFiles/");
-        for (const char* name : {"German.dll", "English.dll"}) {
-            test::writeFile(
-                dir_.filePath(QStringLiteral("program/LanguageFiles/")) + QString::fromLatin1(name),
-                test::readFile(languages + QString::fromLatin1(name)));
+        const QDir languages(test::sourceDir() + QStringLiteral("/LanguageFiles"));
+        for (const QString& name : languages.entryList({QStringLiteral("*.dll")}, QDir::Files)) {
+            test::writeFile(dir_.filePath(QStringLiteral("program/LanguageFiles/")) + name,
+                            test::readFile(languages.filePath(name)));
         }
         test::writeFile(dir_.filePath(QStringLiteral("program/HeaderData.cfg")), "Operator\r\nMachine\r\n");
     }

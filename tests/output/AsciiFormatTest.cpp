@@ -121,9 +121,9 @@ TEST(AsciiFormatExport, HoldsFortySevenValuesInTheirOrder) {
         expected += "\"\"\r\n";
     }
     expected += "\"2\"\r\n\"\"\r\n\"1\"\r\n";
-    EXPECT_EQ(out.bytes(), expected);
+    EXPECT_EQ(out.encoded(AnsiCodePage::Windows1252).bytes, expected);
 
-    NotationReader in(out.bytes());
+    NotationReader in(out.encoded(AnsiCodePage::Windows1252).bytes, AnsiCodePage::Windows1252);
     EXPECT_EQ(readAsciiFormat(in), format);
 }
 
@@ -132,9 +132,9 @@ TEST(AsciiFormatExport, AnIncompleteFileIsNotTaken) {
     checkEveryColumn(format);
     NotationWriter out;
     writeAsciiFormat(format, out);
-    QByteArray bytes = out.bytes();
+    QByteArray bytes = out.encoded(AnsiCodePage::Windows1252).bytes;
     bytes.chop(QByteArray("\"22\"\r\n").size());
-    NotationReader in(bytes);
+    NotationReader in(bytes, AnsiCodePage::Windows1252);
     EXPECT_FALSE(readAsciiFormat(in).has_value());
 }
 

@@ -79,12 +79,13 @@ TEST(OutputFileSettingsExport, HoldsSeventeenValuesWithoutTheToleranceRule) {
     values.naming = {.codes = {0, 3, 0, 1, 0}, .separatorCode = 2, .useCounter = false};
     values.zozadRegel = true;
     writeOutputFileSettings(values, out);
-    EXPECT_EQ(out.bytes(), QByteArray("\"C:/\"\r\n\"C:/Results\"\r\n#FALSE#\r\n0\r\n3\r\n0\r\n1\r\n0\r\n2\r\n"
-                                      "1\r\n0\r\n#FALSE#\r\n1\r\n#TRUE#\r\n\"90\"\r\n\"FALSE\"\r\n0\r\n"));
+    EXPECT_EQ(out.encoded(AnsiCodePage::Windows1252).bytes,
+              QByteArray("\"C:/\"\r\n\"C:/Results\"\r\n#FALSE#\r\n0\r\n3\r\n0\r\n1\r\n0\r\n2\r\n"
+                         "1\r\n0\r\n#FALSE#\r\n1\r\n#TRUE#\r\n\"90\"\r\n\"FALSE\"\r\n0\r\n"));
 
     OutputFileSettings current;
     current.zozadRegel = false;
-    NotationReader in(out.bytes());
+    NotationReader in(out.encoded(AnsiCodePage::Windows1252).bytes, AnsiCodePage::Windows1252);
     OutputFileSettings expected = values;
     expected.zozadRegel = false;
     EXPECT_EQ(readOutputFileSettings(in, current), expected);
@@ -97,7 +98,7 @@ TEST(OutputFileSettingsExport, AFileOfFourteenValuesGivesTheDefaultInterventionL
     OutputFileSettings current;
     current.tolProzent = QStringLiteral("75");
     current.minimize = true;
-    NotationReader in(fourteen);
+    NotationReader in(fourteen, AnsiCodePage::Windows1252);
     const auto values = readOutputFileSettings(in, current);
     ASSERT_TRUE(values.has_value());
     EXPECT_EQ(values->tolProzent, QStringLiteral("90"));
@@ -105,7 +106,7 @@ TEST(OutputFileSettingsExport, AFileOfFourteenValuesGivesTheDefaultInterventionL
     EXPECT_TRUE(values->minimize);
     EXPECT_EQ(values->folder, QStringLiteral("/data"));
 
-    NotationReader shorter(fourteen.left(fourteen.lastIndexOf("#FALSE#")));
+    NotationReader shorter(fourteen.left(fourteen.lastIndexOf("#FALSE#")), AnsiCodePage::Windows1252);
     EXPECT_FALSE(readOutputFileSettings(shorter, current).has_value());
 }
 

@@ -6,17 +6,47 @@
 namespace korvex {
 namespace {
 
-TEST(AnsiText, RoundTripsTheWholeCodePage) {
+constexpr AnsiCodePage kBothCodePages[] = {AnsiCodePage::Windows1250, AnsiCodePage::Windows1252};
+
+TEST(AnsiText, EveryByteRoundTripsInBothCodePages) {
     QByteArray all;
     for (int byte = 1; byte < 256; ++byte) {
         all.append(static_cast<char>(byte));
     }
-    EXPECT_EQ(encodeAnsi(decodeAnsi(all)), all);
-    EXPECT_EQ(decodeAnsi("\x80\xE4\x9F"), QStringLiteral("€äŸ"));
+    for (const AnsiCodePage codePage : kBothCodePages) {
+        SCOPED_TRACE(codePageName(codePage).toStdString());
+        const EncodedAnsi encoded = encodeAnsi(decodeAnsi(all, codePage), codePage);
+        EXPECT_EQ(encoded.bytes, all);
+        EXPECT_TRUE(encoded.unmappable.isEmpty());
+    }
 }
 
-TEST(AnsiText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(encodeAnsi(QStringLiteral("Ω∅😀x")), QByteArray("???x"));
+TEST(AnsiText, TheCodePagesPlaceTheirLettersWhereWindowsDoes) {
+    EXPECT_EQ(decodeAnsi("\x80\xE4\x9F\xD8\xE8", AnsiCodePage::Windows1252), QStringLiteral("€äŸØè"));
+    EXPECT_EQ(decodeAnsi("\x80\xE4\x9F\xD8\xE8", AnsiCodePage::Windows1250), QStringLiteral("€äźŘč"));
+    EXPECT_EQ(encodeAnsi(QStringLiteral("Příliš žluťoučký kůň"), AnsiCodePage::Windows1250).bytes,
+              QByteArray("P\xF8\xED\x6Ci\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2"));
+    EXPECT_EQ(encodeAnsi(QStringLiteral("Árvíztűrő tükörfúrógép"), AnsiCodePage::Windows1250).bytes,
+              QByteArray("\xC1rv\xEDzt\xFBr\xF5 t\xFCk\xF6rf\xFAr\xF3g\xE9p"));
+}
+
+TEST(AnsiText, CharactersOutsideTheCodePageBecomeQuestionMarksAndAreNamed) {
+    const EncodedAnsi western = encodeAnsi(QStringLiteral("Ω∅😀xΩ ř"), AnsiCodePage::Windows1252);
+    EXPECT_EQ(western.bytes, QByteArray("???x? ?"));
+    EXPECT_EQ(western.unmappable, QStringList({"Ω", "∅", "😀", "ř"}));
+
+    const EncodedAnsi central = encodeAnsi(QStringLiteral("Ø ř à"), AnsiCodePage::Windows1250);
+    EXPECT_EQ(central.bytes, QByteArray("? \xF8 ?"));
+    EXPECT_EQ(central.unmappable, QStringList({"Ø", "à"}));
+}
+
+TEST(AnsiText, TheLanguageChoosesTheCodePage) {
+    EXPECT_EQ(codePageOfLanguage(QStringLiteral("Czech")), AnsiCodePage::Windows1250);
+    EXPECT_EQ(codePageOfLanguage(QStringLiteral("Hungary")), AnsiCodePage::Windows1250);
+    for (const char* language :
+         {"German", "English", "French", "Italian", "Spanish", "Portuguese", "", "czech"}) {
+        EXPECT_EQ(codePageOfLanguage(QString::fromLatin1(language)), AnsiCodePage::Windows1252) << language;
+    }
 }
 
 TEST(AnsiText, SplitsLinesAtEveryKindOfLineEnd) {
@@ -27,7 +57,11 @@ TEST(AnsiText, SplitsLinesAtEveryKindOfLineEnd) {
 }
 
 TEST(AnsiText, JoinsLinesWithCrLfInTheCodePage) {
-    EXPECT_EQ(joinAnsiLines({QStringLiteral("Maß"), QString()}), QByteArray("Ma\xDF\r\n\r\n"));
+    EXPECT_EQ(joinAnsiLines({QStringLiteral("Maß"), QString()}, AnsiCodePage::Windows1252).bytes,
+              QByteArray("Ma\xDF\r\n\r\n"));
+    EXPECT_EQ(joinAnsiLines({QStringLiteral("Měření")}, AnsiCodePage::Windows1250).bytes,
+              QByteArray("M\xEC\xF8\x65n\xED\r\n"));
+    EXPECT_TRUE(joinAnsiLines({}, AnsiCodePage::Windows1252).bytes.isEmpty());
 }
 
 }  // namespace

@@ -88,10 +88,22 @@ TEST_F(LanguageLoaderTest, SectionsAFileLacksKeepTheEarlierLanguage) {
     EXPECT_EQ(tables_.lastEntry(LanguageTable::Version210), 2);
 }
 
-TEST_F(LanguageLoaderTest, ReadsWindows1252) {
-    ship(QStringLiteral("German"), "[Language Strings For StatusBar]\r\nMa\xDF \x80 \xFC\r\n");
+TEST_F(LanguageLoaderTest, ReadsEachLanguageInItsCodePageAndKeepsItWhenAFileIsMissing) {
+    const QByteArray statusBar = "[Language Strings For StatusBar]\r\nMa\xDF \x80 \xFC \xE8\x9A\r\n";
+    ship(QStringLiteral("German"), statusBar);
+    ship(QStringLiteral("Czech"), statusBar);
+
     change(QStringLiteral("German"));
-    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Maß € ü"));
+    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Maß € ü èš"));
+    EXPECT_EQ(tables_.codePage(), AnsiCodePage::Windows1252);
+
+    change(QStringLiteral("Czech"));
+    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Maß € ü čš"));
+    EXPECT_EQ(tables_.codePage(), AnsiCodePage::Windows1250);
+
+    change(QStringLiteral("Hungary"));
+    EXPECT_EQ(tables_.codePage(), AnsiCodePage::Windows1250) << "the texts in force keep their code page";
+    EXPECT_EQ(user_.messages.size(), 1U);
 }
 
 TEST_F(LanguageLoaderTest, AMissingLanguageFileIsToldAndChangesNothing) {

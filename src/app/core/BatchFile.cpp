@@ -91,7 +91,9 @@ QByteArray windowsBatchText(const QString& programPath, const BatchRequest& requ
     if (request.report == BatchReport::Both) {
         line += QStringLiteral(" /") + windowsPathWord(request.workbook2);
     }
-    return encodeAnsi(QStringLiteral("@echo off\r\n") + line + QStringLiteral("\r\n"));
+    return encodeAnsi(QStringLiteral("@echo off\r\n") + line + QStringLiteral("\r\n"),
+                      AnsiCodePage::Windows1252)
+        .bytes;
 }
 
 QString shellQuoted(const QString& word) {

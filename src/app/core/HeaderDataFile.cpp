@@ -1,18 +1,17 @@
 #include "app/core/HeaderDataFile.h"
 
-#include "util/AnsiCodec.h"
 #include "util/TextLines.h"
 
 #include <QFile>
 
 namespace korvex {
 
-QStringList readHeaderDataNames(const ProgramFolder& folder) {
+QStringList readHeaderDataNames(const ProgramFolder& folder, AnsiCodePage codePage) {
     QFile file(folder.fileToRead(kHeaderDataFile));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    return splitLines(decodeAnsi(file.readAll()));
+    return splitLines(decodeAnsi(file.readAll(), codePage));
 }
 
 }  // namespace korvex

@@ -221,7 +221,8 @@ void MainWindow::load() {
     applyStoredLanguage(session_, *user_);
     moveToStoredPosition();
     const bool header = settingIsTrue(session_.settings.readSetting(keys::kHeader, QStringLiteral("1")));
-    session_.headerData.setNames(header ? readHeaderDataNames(session_.programFolder) : QStringList());
+    session_.headerData.setNames(
+        header ? readHeaderDataNames(session_.programFolder, session_.language.codePage()) : QStringList());
     showHeaderDataFrame(header);
     applyLanguage();
 }
@@ -323,7 +324,9 @@ void MainWindow::showDialog(QDialog* dialog) {
 void MainWindow::openOutputFileSettings() {
     auto* dialog = new OutputFileSetupDialog(outputDialogContext(), this);
     connect(dialog, &OutputFileSetupDialog::headerDataSwitched, this, [this](bool visible) {
-        session_.headerData.setNames(visible ? readHeaderDataNames(session_.programFolder) : QStringList());
+        session_.headerData.setNames(
+            visible ? readHeaderDataNames(session_.programFolder, session_.language.codePage())
+                    : QStringList());
         showHeaderDataFrame(visible);
     });
     showDialog(dialog);
