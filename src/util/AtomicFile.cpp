@@ -1,0 +1,21 @@
+#include "util/AtomicFile.h"
+
+#include <QSaveFile>
+
+namespace korvex {
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    // QSaveFile buffers small files: flushing first makes a write error show before the rename.
+    if (!file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace korvex
