@@ -28,6 +28,7 @@ class RecordingReport : public ReportOutput {
         reports.push_back({workbook, onlySelected, selection});
         return true;
     }
+    void setReadOnlyChoice(bool /*readOnly*/) override {}
 
     QStringList layouts;
     std::vector<FilledReport> reports;

@@ -24,8 +24,8 @@ constexpr std::pair<LanguageTable, int> kHighestEntryRead[] = {
     {LanguageTable::ExcelOnline, 7},
     {LanguageTable::SavePartProgram, 10},
     {LanguageTable::SelectOutputFolder, 6},
-    {LanguageTable::MessageBoxen, 49},
-    {LanguageTable::StatusBar, 14},
+    {LanguageTable::MessageBoxen, 64},
+    {LanguageTable::StatusBar, 15},
     {LanguageTable::Version202, 2},
     {LanguageTable::Version210, 2},
 };

@@ -23,6 +23,7 @@ class CharacteristicBrowser;
 class HostConnector;
 class ReportOutput;
 class RunControl;
+class SpreadsheetBackend;
 class EvaluationPanel;
 class MainWindowActions;
 class UserInteraction;
@@ -35,7 +36,7 @@ class MainWindow : public QMainWindow, public RunView {
   public:
     struct Outputs {
         HostConnector& host;
-        // The report filler; without one, report requests are refused with a message.
+        // The report filler; without one, the window fills workbooks with the embedded xlsx engine.
         ReportOutput* report = nullptr;
     };
 
@@ -89,12 +90,15 @@ class MainWindow : public QMainWindow, public RunView {
     void showLamps(const TrafficLightColours& colours);
     void openWindowPosition();
     void openAbout();
+    void fillReportFromToolbar();
 
     Session& session_;
     MainWindowActions* actions_;
     std::unique_ptr<WidgetUserInteraction> ownUser_;
     UserInteraction* user_;
+    std::unique_ptr<SpreadsheetBackend> ownSpreadsheets_;
     std::unique_ptr<ReportOutput> ownReport_;
+    ReportOutput* report_ = nullptr;
     std::array<QLabel*, 4> programCaptions_{};
     std::array<QLabel*, 4> programValues_{};
     std::array<QToolButton*, 6> markButtons_{};
