@@ -60,9 +60,9 @@ inline constexpr std::array<QStringView, 8> kRequiredPositions = {
 
 // Lines 1 to 22 of a layout file, in their order.
 inline constexpr std::array<QStringView, 22> kFileLeadingValues = {
-    kFormATolColum, kFormDevColum,   kFormIDColum,     kFormCommentColum, kFormNominalColum, kCommentLength,
-    kFormOTolColum, kFormMeasColums, kFormSymbolColum, kFormUTolColum,    kFormEndRow,       kFormStartRow,
-    kZeileSpalte,   kFormDateRow,    kFormTimeRow,     kElement1Colum,    kElement2Colum,    kElement3Colum,
+    kFormATolColum, kFormDevColum,   kFormIDColum,     kFormCommentColum, kCommentLength, kFormNominalColum,
+    kFormOTolColum, kFormMeasColums, kFormSymbolColum, kFormUTolColum,    kFormEndRow,    kFormStartRow,
+    kZeileSpalte,   kFormDateRow,    kFormTimeRow,     kElement1Colum,    kElement2Colum, kElement3Colum,
     kBezug1Colum,   kBezug2Colum,    kBezug3Colum,     kEinheitColum};
 
 // The optional groups that follow the running number in a layout file.

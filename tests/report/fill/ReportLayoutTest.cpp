@@ -153,7 +153,9 @@ TEST(LayoutFile, IsWrittenInItsFixedOrderAndReadBack) {
     const QByteArray bytes = layoutFileBytes(content);
     const QList<QByteArray> lines = bytes.split('\n');
     ASSERT_EQ(lines.size(), 22 + 4 + 1 + 10 + 1 + 2 + 1);
-    EXPECT_EQ(lines[0], "J\r");             // FormATolColum comes first
+    EXPECT_EQ(lines[0], "J\r");   // FormATolColum comes first
+    EXPECT_EQ(lines[4], "10\r");  // CommentLength before FormNominalColum
+    EXPECT_EQ(lines[5], "B\r");
     EXPECT_EQ(lines[7], "E-H\r");           // the measurement list
     EXPECT_EQ(lines[22], "6\r");            // Kopfdaten_1_1
     EXPECT_EQ(lines[24], "VM\r");           // Kopfdaten_2_1
