@@ -278,7 +278,10 @@ class ReportFiller {
             sheet.writeDate(besideMeasurement(*layout_->dateLine).at(measured), env_.moment.now.date());
         }
         if (layout_->timeLine) {
-            sheet.writeTime(besideMeasurement(*layout_->timeLine).at(measured), env_.moment.now.time());
+            // The time of the fill to the second, as the date and time texts taken at its start.
+            const QTime time = env_.moment.now.time();
+            sheet.writeTime(besideMeasurement(*layout_->timeLine).at(measured),
+                            QTime(time.hour(), time.minute(), time.second()));
         }
     }
 
