@@ -9,7 +9,7 @@
 #include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
 #include "util/AnsiCodec.h"
-#include "util/AtomicFile.h"
+#include "util/FileContents.h"
 #include "util/LanguageTables.h"
 #include "util/MessageBoxen.h"
 #include "util/UserInteraction.h"

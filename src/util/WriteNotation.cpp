@@ -1,11 +1,10 @@
 #include "util/WriteNotation.h"
 
 #include "util/AnsiCodec.h"
+#include "util/FileContents.h"
 #include "util/TextLines.h"
 
-#include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -58,23 +57,14 @@ QByteArray NotationWriter::bytes() const {
 }
 
 bool NotationWriter::saveTo(const QString& path) const {
-    const QByteArray content = bytes();
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    return writeFileAtomically(path, bytes());
 }
 
 NotationReader::NotationReader(const QByteArray& bytes) : values_(parse(decodeAnsi(bytes))) {}
 
 std::optional<NotationReader> NotationReader::fromFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return NotationReader(bytes);
+    const std::optional<QByteArray> bytes = readFileContents(path);
+    return bytes ? std::optional<NotationReader>(NotationReader(*bytes)) : std::nullopt;
 }
 
 QString NotationReader::readText() {

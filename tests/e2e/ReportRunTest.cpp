@@ -1,5 +1,6 @@
 #include "TabulorRunFixture.h"
 #include "XlsxTestSupport.h"
+#include "fill/LayoutTestSupport.h"
 
 #include "host/sim/SimProgram.h"
 #include "report/layout/LayoutFile.h"
@@ -16,59 +17,53 @@
 namespace korvex {
 namespace {
 
-using Texts = std::initializer_list<std::pair<QStringView, const char*>>;
-
 // The layout of report-template.xlsx: characteristics on rows 10 to 39, runs in E to H.
 LayoutValues templateLayout() {
-    const Texts texts = {{layout::kFormATolColum, "J"},
-                         {layout::kFormDevColum, "I"},
-                         {layout::kFormIDColum, "A"},
-                         {layout::kFormCommentColum, "L"},
-                         {layout::kCommentLength, "30"},
-                         {layout::kFormNominalColum, "B"},
-                         {layout::kFormOTolColum, "C"},
-                         {layout::kFormMeasColums, "E-H"},
-                         {layout::kFormSymbolColum, "K"},
-                         {layout::kFormUTolColum, "D"},
-                         {layout::kFormEndRow, "39"},
-                         {layout::kFormStartRow, "10"},
-                         {layout::kZeileSpalte, "-1"},
-                         {layout::kFormDateRow, "7"},
-                         {layout::kFormTimeRow, "8"},
-                         {layout::kZeileProgrammName, "3"},
-                         {layout::kSpalteProgrammName, "B"},
-                         {layout::kZeileZeichnungsnummer, "4"},
-                         {layout::kSpalteZeichnungsnummer, "B"},
-                         {layout::kZeileAenderungsstand, "5"},
-                         {layout::kSpalteAenderungsstand, "B"},
-                         {layout::kSeitennummerSpalte, "H"},
-                         {layout::kSeitennummerZeile, "2"},
-                         {layout::kSeitenAnzahlSpalte, "H"},
-                         {layout::kSeitenAnzahlZeile, "3"}};
+    const test::LayoutTexts texts = {{layout::kFormATolColum, "J"},
+                                     {layout::kFormDevColum, "I"},
+                                     {layout::kFormIDColum, "A"},
+                                     {layout::kFormCommentColum, "L"},
+                                     {layout::kCommentLength, "30"},
+                                     {layout::kFormNominalColum, "B"},
+                                     {layout::kFormOTolColum, "C"},
+                                     {layout::kFormMeasColums, "E-H"},
+                                     {layout::kFormSymbolColum, "K"},
+                                     {layout::kFormUTolColum, "D"},
+                                     {layout::kFormEndRow, "39"},
+                                     {layout::kFormStartRow, "10"},
+                                     {layout::kZeileSpalte, "-1"},
+                                     {layout::kFormDateRow, "7"},
+                                     {layout::kFormTimeRow, "8"},
+                                     {layout::kZeileProgrammName, "3"},
+                                     {layout::kSpalteProgrammName, "B"},
+                                     {layout::kZeileZeichnungsnummer, "4"},
+                                     {layout::kSpalteZeichnungsnummer, "B"},
+                                     {layout::kZeileAenderungsstand, "5"},
+                                     {layout::kSpalteAenderungsstand, "B"},
+                                     {layout::kSeitennummerSpalte, "H"},
+                                     {layout::kSeitennummerZeile, "2"},
+                                     {layout::kSeitenAnzahlSpalte, "H"},
+                                     {layout::kSeitenAnzahlZeile, "3"}};
     LayoutValues values;
     for (const QStringView name : layout::kFileLeadingValues) {
         values.set(name, layout::kNotUsed.toString());
     }
     values.set(layout::kLfdNr, layout::kNotUsed.toString());
-    for (const auto& [name, text] : texts) {
-        values.set(name, QString::fromLatin1(text));
-    }
+    test::setLayoutTexts(values, texts);
     return values;
 }
 
 // Characteristics across the sheet, in columns B to K, runs stacked in rows 20 to 29.
 LayoutValues columnsLayout() {
     LayoutValues values = templateLayout();
-    const Texts texts = {{layout::kZeileSpalte, "0"},      {layout::kFormMeasColums, "B-K"},
-                         {layout::kFormStartRow, "20"},    {layout::kFormEndRow, "29"},
-                         {layout::kFormIDColum, "10"},     {layout::kFormNominalColum, "11"},
-                         {layout::kFormOTolColum, "12"},   {layout::kFormUTolColum, "13"},
-                         {layout::kFormDevColum, "14"},    {layout::kFormATolColum, "15"},
-                         {layout::kFormSymbolColum, "16"}, {layout::kFormCommentColum, "NotUsed"},
-                         {layout::kFormDateRow, "A"},      {layout::kFormTimeRow, "NotUsed"}};
-    for (const auto& [name, text] : texts) {
-        values.set(name, QString::fromLatin1(text));
-    }
+    const test::LayoutTexts texts = {{layout::kZeileSpalte, "0"},      {layout::kFormMeasColums, "B-K"},
+                                     {layout::kFormStartRow, "20"},    {layout::kFormEndRow, "29"},
+                                     {layout::kFormIDColum, "10"},     {layout::kFormNominalColum, "11"},
+                                     {layout::kFormOTolColum, "12"},   {layout::kFormUTolColum, "13"},
+                                     {layout::kFormDevColum, "14"},    {layout::kFormATolColum, "15"},
+                                     {layout::kFormSymbolColum, "16"}, {layout::kFormCommentColum, "NotUsed"},
+                                     {layout::kFormDateRow, "A"},      {layout::kFormTimeRow, "NotUsed"}};
+    test::setLayoutTexts(values, texts);
     return values;
 }
 

@@ -1,10 +1,8 @@
 #include "report/layout/LayoutFile.h"
 
 #include "util/AnsiCodec.h"
-#include "util/AtomicFile.h"
+#include "util/FileContents.h"
 #include "util/TextLines.h"
-
-#include <QFile>
 
 #include <span>
 
@@ -112,15 +110,8 @@ std::optional<LayoutFileContent> parseLayoutFile(const QByteArray& bytes, int he
 }
 
 std::optional<LayoutFileContent> readLayoutFile(const QString& path, int headerCount) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return parseLayoutFile(bytes, headerCount);
+    const std::optional<QByteArray> bytes = readFileContents(path);
+    return bytes ? parseLayoutFile(*bytes, headerCount) : std::nullopt;
 }
 
 bool writeLayoutFile(const QString& path, const LayoutFileContent& content) {

@@ -1,5 +1,6 @@
-#include "util/AtomicFile.h"
+#include "util/FileContents.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 namespace korvex {
@@ -16,6 +17,18 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
         return false;
     }
     return file.commit();
+}
+
+std::optional<QByteArray> readFileContents(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 }  // namespace korvex
