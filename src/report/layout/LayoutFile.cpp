@@ -12,10 +12,16 @@ namespace {
 constexpr std::array<std::span<const QStringView>, 3> kOptionalGroups = {
     layout::kProgramNameGroup, layout::kDrawingGroup, layout::kPageGroup};
 
+// A text as one line of the file: a line break inside it would shift every later value.
+QString oneLine(QString text) {
+    text.replace(u'\r', u' ').replace(u'\n', u' ');
+    return text;
+}
+
 QStringList trimmedLines(const QStringList& lines) {
     QStringList trimmed;
     for (const QString& line : lines) {
-        trimmed.append(line.trimmed());
+        trimmed.append(oneLine(line).trimmed());
     }
     return trimmed;
 }
@@ -68,14 +74,14 @@ QByteArray layoutFileBytes(const LayoutFileContent& content) {
     const LayoutValues& values = content.values;
     QStringList lines;
     for (const QStringView name : layout::kFileLeadingValues) {
-        lines.append(values.text(name));
+        lines.append(oneLine(values.text(name)));
     }
     lines += trimmedLines(values.headerRows);
     lines += trimmedLines(values.headerColumns);
-    lines.append(values.text(layout::kLfdNr));
+    lines.append(oneLine(values.text(layout::kLfdNr)));
     for (const std::span<const QStringView> group : kOptionalGroups) {
         for (const QStringView name : group) {
-            lines.append(values.text(name));
+            lines.append(oneLine(values.text(name)));
         }
     }
     lines.append(kHeaderNamesLine.toString());

@@ -193,6 +193,15 @@ TEST(LayoutFile, IsRefusedWhenShortCutOffOrWrittenForAnotherHeaderCount) {
     EXPECT_FALSE(parseLayoutFile(bytes.left(bytes.indexOf("[Kopfdaten]")), 3));
     EXPECT_FALSE(parseLayoutFile(QByteArray("J\r\nI\r\nA\r\n"), 0));
     EXPECT_FALSE(parseLayoutFile(QByteArray(), 0));
+
+    // A line break inside a value or a name cannot shift the lines after it.
+    LayoutFileContent broken = fullContent(1);
+    broken.values.set(layout::kFormMeasColums, QStringLiteral("E-F\r\nG"));
+    broken.headerNames = QStringList{QStringLiteral("Part\nnumber")};
+    const std::optional<LayoutFileContent> read = parseLayoutFile(layoutFileBytes(broken), 1);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->values.text(layout::kFormMeasColums), QStringLiteral("E-F  G"));
+    EXPECT_EQ(read->headerNames, QStringList{QStringLiteral("Part number")});
 }
 
 TEST(LayoutFile, ImportCopiesAWholeFileIntoTheSettingsOrNothing) {
