@@ -1,6 +1,8 @@
+#include "XlsxTestSupport.h"
 #include "fill/LayoutTestSupport.h"
 #include "fill/ReportFillFixture.h"
 #include "report/layout/LayoutValues.h"
+#include "report/xlsx/ZipPackage.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -231,6 +233,26 @@ TEST_F(ReportFillTest, FailuresAreToldAndLeaveTheWorkbookAsItWas) {
     ASSERT_EQ(user_.messages.size(), 1U);
     EXPECT_TRUE(user_.messages[0].text.startsWith(messageText(29) + QStringLiteral("\r\n")));
     EXPECT_GT(user_.messages[0].text.size(), messageText(29).size() + 2);
+}
+
+TEST_F(ReportFillTest, APageThatCannotBeCopiedStopsTheFillWithoutSaving) {
+    setCharacteristics(2);
+    const QString book = file(QStringLiteral("table.xlsx"));
+    // A Master holding a table: table names are workbook-wide, so the sheet cannot be copied.
+    test::writeFile(
+        book, test::changedFixture(QStringLiteral("report-template.xlsx"), [](xlsx::ZipPackage& package) {
+            const QString rels = QStringLiteral("xl/worksheets/_rels/sheet1.xml.rels");
+            QByteArray bytes = *package.read(rels);
+            bytes.replace("</Relationships>",
+                          "<Relationship Id=\"rIdT\" Target=\"../tables/table1.xml\" Type=\"http://schemas."
+                          "openxmlformats.org/officeDocument/2006/relationships/table\"/></Relationships>");
+            package.write(rels, bytes);
+        }));
+    const QByteArray before = test::readFile(book);
+    EXPECT_FALSE(fill(book).saved);
+    ASSERT_EQ(user_.messages.size(), 1U);
+    EXPECT_TRUE(user_.messages[0].text.startsWith(messageText(60) + QStringLiteral("\r\n")));
+    EXPECT_EQ(test::readFile(book), before);
 }
 
 TEST_F(ReportFillTest, AFailedSaveIsToldAndNotReportedAsSaved) {
