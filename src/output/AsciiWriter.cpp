@@ -1,5 +1,6 @@
 #include "output/AsciiWriter.h"
 
+#include "characteristics/CommentMarks.h"
 #include "characteristics/HeaderDataValues.h"
 #include "characteristics/ValueTables.h"
 #include "host/HostPartProgram.h"
@@ -7,6 +8,7 @@
 #include "output/AsciiWriteSettings.h"
 #include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
+#include "util/AnsiCodec.h"
 #include "util/AtomicFile.h"
 #include "util/LanguageTables.h"
 #include "util/MessageBoxen.h"
@@ -35,44 +37,6 @@ constexpr int kNotWrittenStatus = 11;
 bool isWrittenOutputMode(const QString& outputMode) {
     return outputMode == u"PROTOKOLL" || outputMode == u"BEIDE";
 }
-
-// The marks at the start of a comment's first line: "<<#" keeps the rows of that comment out of
-// the file, "<<" is taken off (and the rest trimmed). Each comment entry is looked at once per
-// output, so rows sharing a comment share its decision and a mark is taken off only once.
-class CommentMarks {
-  public:
-    explicit CommentMarks(ValueTables& tables)
-        : tables_(tables), decided_(static_cast<std::size_t>(tables.commentCount()) + 1, Decision::Open) {}
-
-    bool excludesRowsOf(int commentIndex) {
-        CommentRecord* comment = tables_.comment(commentIndex);
-        if (comment == nullptr) {
-            return false;
-        }
-        Decision& decision = decided_[static_cast<std::size_t>(commentIndex)];
-        if (decision == Decision::Open) {
-            decision = decide(*comment);
-        }
-        return decision == Decision::Exclude;
-    }
-
-  private:
-    enum class Decision { Open, Exclude, Include };
-
-    static Decision decide(CommentRecord& comment) {
-        const QString first = comment.line(1);
-        if (first.startsWith(u"<<#")) {
-            return Decision::Exclude;
-        }
-        if (first.startsWith(u"<<")) {
-            comment.setLine(1, first.mid(2).trimmed());
-        }
-        return Decision::Include;
-    }
-
-    ValueTables& tables_;
-    std::vector<Decision> decided_;
-};
 
 QString folderWithSeparator(const QString& folder) {
     const QString path = QDir::fromNativeSeparators(folder);

@@ -56,20 +56,6 @@ QString namePart(std::size_t position, int code, const NamePartTexts& texts) {
     return texts.of(parts[static_cast<std::size_t>(code)]);
 }
 
-bool isForbiddenInFileName(QChar ch) {
-    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
-    return ch.unicode() < 0x20 || forbidden.contains(ch);
-}
-
-QString fileNameSafe(QString text) {
-    for (QChar& ch : text) {
-        if (isForbiddenInFileName(ch)) {
-            ch = u'-';
-        }
-    }
-    return text;
-}
-
 QString joinedName(const std::array<QString, ResultFileNaming::kPositions>& parts, const QString& separator) {
     qsizetype used = parts.size();
     while (used > 1 && parts[static_cast<std::size_t>(used - 1)].isEmpty()) {
@@ -82,7 +68,21 @@ QString joinedName(const std::array<QString, ResultFileNaming::kPositions>& part
     return name;
 }
 
+bool isForbiddenInFileName(QChar ch) {
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    return ch.unicode() < 0x20 || forbidden.contains(ch);
+}
+
 }  // namespace
+
+QString fileNameSafe(QString text) {
+    for (QChar& ch : text) {
+        if (isForbiddenInFileName(ch)) {
+            ch = u'-';
+        }
+    }
+    return text;
+}
 
 QString timeText(const QTime& time) {
     return time.toString(QStringLiteral("hh.mm.ss"));

@@ -47,6 +47,10 @@ std::optional<QString> resultFileName(const ResultFileNaming& naming, const Part
                                       const NamingMoment& moment, const QString& prefix,
                                       const QString& extension, const FileExistsTest& exists);
 
+// The text with every character a file name cannot hold ("/", ":", control characters and the like)
+// replaced by "-".
+QString fileNameSafe(QString text);
+
 // The time as "hh.mm.ss", hours 00 to 23.
 QString timeText(const QTime& time);
 

@@ -1,8 +1,9 @@
 #include "util/WriteNotation.h"
 
+#include "util/AnsiCodec.h"
+#include "util/FileContents.h"
 #include "util/TextLines.h"
 
-#include <QFile>
 #include <QLocale>
 
 #include <cmath>
@@ -59,15 +60,8 @@ NotationReader::NotationReader(const QByteArray& bytes, AnsiCodePage codePage)
     : values_(parse(decodeAnsi(bytes, codePage))) {}
 
 std::optional<NotationReader> NotationReader::fromFile(const QString& path, AnsiCodePage codePage) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return NotationReader(bytes, codePage);
+    const std::optional<QByteArray> bytes = readFileContents(path);
+    return bytes ? std::optional<NotationReader>(NotationReader(*bytes, codePage)) : std::nullopt;
 }
 
 QString NotationReader::readText() {

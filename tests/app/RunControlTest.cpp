@@ -1,3 +1,4 @@
+#include "app/RecordingReport.h"
 #include "app/WindowFixture.h"
 #include "app/core/ReportOutput.h"
 #include "app/core/RunControl.h"
@@ -11,27 +12,6 @@
 
 namespace korvex {
 namespace {
-
-struct FilledReport {
-    QString workbook;
-    bool onlySelected;
-    Selection selection;
-};
-
-class RecordingReport : public ReportOutput {
-  public:
-    bool importLayout(const QString& layoutFile) override {
-        layouts.append(layoutFile);
-        return layoutFile != u"broken.cfg";
-    }
-    bool fillReport(const QString& workbook, bool onlySelected, const Selection& selection) override {
-        reports.push_back({workbook, onlySelected, selection});
-        return true;
-    }
-
-    QStringList layouts;
-    std::vector<FilledReport> reports;
-};
 
 class RunControlTest : public WindowFixture {
   protected:
@@ -61,7 +41,7 @@ class RunControlTest : public WindowFixture {
     }
     static long countOf(const Selection& selection) { return std::ranges::count(selection, true); }
 
-    RecordingReport report_stub_;
+    test::RecordingReport report_stub_;
     std::shared_ptr<SimHost> host_;
     std::unique_ptr<QSignalSpy> ended_;
 };

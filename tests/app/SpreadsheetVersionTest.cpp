@@ -22,14 +22,5 @@ TEST(SpreadsheetVersion, IsTheApplicationsVersionOrAndere) {
     EXPECT_EQ(probeSpreadsheetVersion(none), QStringLiteral("andere"));
 }
 
-TEST(SpreadsheetVersion, ChoosesTheWorkbookFilterAndNoneForAnUnknownVersion) {
-    for (const char* classic : {"8.0", "9.0", "10.0", "11.0", "andere"}) {
-        EXPECT_EQ(workbookFileFilter(QString::fromLatin1(classic)), QStringLiteral("Excel Workbook (*.xls)"));
-    }
-    EXPECT_EQ(workbookFileFilter(QStringLiteral("12.0")), QStringLiteral("Excel Workbook (*.xls*)"));
-    EXPECT_EQ(workbookFileFilter(QStringLiteral("14.0")), QString());
-    EXPECT_EQ(workbookFileFilter(QString()), QString());
-}
-
 }  // namespace
 }  // namespace korvex

@@ -5,6 +5,7 @@
 #include "app/core/SpreadsheetVersion.h"
 #include "app/window/common/DialogParts.h"
 #include "app/window/common/WindowOnTop.h"
+#include "report/WorkbookFilter.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -126,12 +127,12 @@ void BatchFileDialog::applyTexts() {
 
 void BatchFileDialog::connectButtons() {
     const QString workbookTitle = QStringLiteral("Excel Tabelle wählen");
-    const QString workbookFilter = workbookFileFilter(session_.spreadsheetVersion);
+    const QString filter = workbookFilter(session_.spreadsheetVersion);
     connect(findChild<QPushButton*>(QStringLiteral("cmdSelectTabelle1")), &QPushButton::clicked, this,
-            [=, this] { choose(workbook1_, workbookTitle, workbookFilter); });
+            [=, this] { choose(workbook1_, workbookTitle, filter); });
     auto* selectWorkbook2 = findChild<QPushButton*>(QStringLiteral("cmdSelectTabelle2"));
     connect(selectWorkbook2, &QPushButton::clicked, this,
-            [=, this] { choose(workbook2_, workbookTitle, workbookFilter); });
+            [=, this] { choose(workbook2_, workbookTitle, filter); });
     connect(findChild<QPushButton*>(QStringLiteral("cmdSelectKonfig")), &QPushButton::clicked, this, [this] {
         choose(layoutFile_, QStringLiteral("Konfigurationsdatei wählen"),
                QStringLiteral("Excel Workbook (*.cfg)"));

@@ -4,7 +4,7 @@
 #include "app/core/RunControl.h"
 #include "app/core/Session.h"
 #include "app/core/Twips.h"
-#include "app/core/UnavailableReportOutput.h"
+#include "app/core/WorkbookReportOutput.h"
 #include "app/window/AboutDialog.h"
 #include "app/window/BatchFileDialog.h"
 #include "app/window/CharacteristicBrowser.h"
@@ -17,8 +17,10 @@
 #include "app/window/output/AsciiSetupDialog.h"
 #include "app/window/output/OutputFileSetupDialog.h"
 #include "app/window/output/SelectFolderDialog.h"
+#include "app/window/report/WorkbookDialogs.h"
 #include "characteristics/TrafficLightColours.h"
 #include "host/HostSession.h"
+#include "report/xlsx/XlsxApplication.h"
 #include "settings/SettingTexts.h"
 #include "util/LanguageLoader.h"
 #include "util/MessageBoxen.h"
@@ -122,11 +124,14 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     browser_ =
         new CharacteristicBrowser({characteristicList_, valueGrid_, commentList_}, session_, *user_, this);
     if (outputs.report == nullptr) {
-        ownReport_ = std::make_unique<UnavailableReportOutput>(*user_);
+        ownSpreadsheets_ = std::make_unique<xlsx::XlsxBackend>();
+        ownReport_ = std::make_unique<WorkbookReportOutput>(WorkbookReportOutput::Parts{
+            session_, *user_, *ownSpreadsheets_,
+            [this](const QString& filter) { return chooseReportSavePath(this, session_.language, filter); }});
         outputs.report = ownReport_.get();
     }
-    runControl_ =
-        new RunControl({session_, session_.host, outputs.host, *this, *user_, *outputs.report}, this);
+    report_ = outputs.report;
+    runControl_ = new RunControl({session_, session_.host, outputs.host, *this, *user_, *report_}, this);
     connectMarkButtons();
     connectRunActions();
     connect(actions_->windowPosition, &QAction::triggered, this, &MainWindow::openWindowPosition);
@@ -296,14 +301,14 @@ void MainWindow::connectRunActions() {
         valueGrid_->setEnabled(true);
     });
     connect(actions_->asciiOutput, &QAction::triggered, runControl_, &RunControl::writeAsciiOutput);
+    connect(actions_->fillReport, &QAction::triggered, this, &MainWindow::fillReportFromToolbar);
     connect(valueGrid_, &QTableWidget::cellDoubleClicked, this,
             [this] { runControl_->locateInHost(characteristicList_->currentRow() + 1); });
     connect(actions_->outputFileSettings, &QAction::triggered, this, &MainWindow::openOutputFileSettings);
     connect(actions_->asciiSettings, &QAction::triggered, this,
             [this] { showDialog(new AsciiSetupDialog(outputDialogContext(), this)); });
     // What this version cannot do yet stays visible but disabled.
-    for (QAction* action :
-         {actions_->liveProtocol, actions_->fillReport, actions_->headerData, actions_->reportLayout}) {
+    for (QAction* action : {actions_->liveProtocol, actions_->headerData, actions_->reportLayout}) {
         action->setEnabled(false);
     }
     connect(actions_->exit, &QAction::triggered, this, [this] {

@@ -23,6 +23,7 @@ class CharacteristicBrowser;
 class HostConnector;
 class ReportOutput;
 class RunControl;
+class SpreadsheetBackend;
 class EvaluationPanel;
 class MainWindowActions;
 class UserInteraction;
@@ -35,7 +36,7 @@ class MainWindow : public QMainWindow, public RunView {
   public:
     struct Outputs {
         HostConnector& host;
-        // The report filler; without one, report requests are refused with a message.
+        // The report filler; without one, the window fills workbooks with the embedded xlsx engine.
         ReportOutput* report = nullptr;
     };
 
@@ -91,13 +92,16 @@ class MainWindow : public QMainWindow, public RunView {
     void openAbout();
     void openBatchFile();
     void openSavePartProgram();
+    void fillReportFromToolbar();
 
     Session& session_;
     HostConnector& hostConnector_;
     MainWindowActions* actions_;
     std::unique_ptr<WidgetUserInteraction> ownUser_;
     UserInteraction* user_;
+    std::unique_ptr<SpreadsheetBackend> ownSpreadsheets_;
     std::unique_ptr<ReportOutput> ownReport_;
+    ReportOutput* report_ = nullptr;
     std::array<QLabel*, 4> programCaptions_{};
     std::array<QLabel*, 4> programValues_{};
     std::array<QToolButton*, 6> markButtons_{};
