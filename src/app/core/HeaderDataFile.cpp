@@ -1,6 +1,7 @@
 #include "app/core/HeaderDataFile.h"
 
 #include "util/AnsiCodec.h"
+#include "util/AtomicFile.h"
 #include "util/TextLines.h"
 
 #include <QFile>
@@ -11,12 +12,24 @@ QString headerDataFilePath(const QString& programFolderPath) {
     return programFolderPath + QStringLiteral("/HeaderData.cfg");
 }
 
-QStringList readHeaderDataNames(const QString& programFolderPath) {
+std::optional<QStringList> readHeaderDataFile(const QString& programFolderPath) {
     QFile file(headerDataFilePath(programFolderPath));
     if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+        return std::nullopt;
     }
-    return splitLines(decodeAnsi(file.readAll()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return splitLines(decodeAnsi(bytes));
+}
+
+QStringList readHeaderDataNames(const QString& programFolderPath) {
+    return readHeaderDataFile(programFolderPath).value_or(QStringList());
+}
+
+bool writeHeaderDataNames(const QString& programFolderPath, const QStringList& names) {
+    return writeFileAtomically(headerDataFilePath(programFolderPath), joinAnsiLines(names));
 }
 
 }  // namespace korvex
