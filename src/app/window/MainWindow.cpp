@@ -1,6 +1,7 @@
 #include "app/window/MainWindow.h"
 
 #include "app/core/HeaderDataFile.h"
+#include "app/core/HeaderDataList.h"
 #include "app/core/RunControl.h"
 #include "app/core/Session.h"
 #include "app/core/Twips.h"
@@ -15,6 +16,8 @@
 #include "app/window/output/AsciiSetupDialog.h"
 #include "app/window/output/OutputFileSetupDialog.h"
 #include "app/window/output/SelectFolderDialog.h"
+#include "app/window/report/HeaderDataDialog.h"
+#include "app/window/report/ReportDesignDialog.h"
 #include "app/window/report/WorkbookDialogs.h"
 #include "characteristics/TrafficLightColours.h"
 #include "host/HostSession.h"
@@ -133,6 +136,8 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     connect(actions_->windowPosition, &QAction::triggered, this, &MainWindow::openWindowPosition);
     connect(actions_, &MainWindowActions::languageChosen, this, &MainWindow::switchLanguage);
     connect(actions_->about, &QAction::triggered, this, &MainWindow::openAbout);
+    connect(actions_->headerData, &QAction::triggered, this, &MainWindow::openHeaderData);
+    connect(actions_->reportLayout, &QAction::triggered, this, &MainWindow::openReportDesign);
     applyLanguage();
 }
 
@@ -301,8 +306,7 @@ void MainWindow::connectRunActions() {
     connect(actions_->asciiSettings, &QAction::triggered, this,
             [this] { showDialog(new AsciiSetupDialog(outputDialogContext(), this)); });
     // What this version cannot do yet stays visible but disabled.
-    for (QAction* action : {actions_->liveProtocol, actions_->savePartProgram, actions_->headerData,
-                            actions_->reportLayout, actions_->batchFile}) {
+    for (QAction* action : {actions_->liveProtocol, actions_->savePartProgram, actions_->batchFile}) {
         action->setEnabled(false);
     }
     connect(actions_->exit, &QAction::triggered, this, [this] {
@@ -327,6 +331,28 @@ void MainWindow::openOutputFileSettings() {
         showHeaderDataFrame(visible);
     });
     showDialog(dialog);
+}
+
+void MainWindow::openHeaderData() {
+    session_.headerDialogFromMainWindow = true;
+    auto* dialog = new HeaderDataDialog(session_, *user_, this);
+    connect(dialog, &HeaderDataDialog::namesConfirmed, this, [this](const QStringList& names) {
+        takeOverHeaderNames(session_, names);
+        rebuildHeaderGrid();
+    });
+    dialog->show();
+}
+
+void MainWindow::openReportDesign() {
+    auto* dialog = new ReportDesignDialog(session_, *user_, this);
+    connect(dialog, &ReportDesignDialog::headerDataChanged, this, &MainWindow::rebuildHeaderGrid);
+    connect(dialog, &ReportDesignDialog::layoutFileChanged, this,
+            [this] { setWindowTitle(mainWindowCaption(session_)); });
+    dialog->show();
+}
+
+void MainWindow::rebuildHeaderGrid() {
+    showHeaderDataFrame(!frames_[kHeaderDataFrame]->isHidden());
 }
 
 void MainWindow::showProgramLabels(const ProgramLabels& labels) {

@@ -54,6 +54,8 @@ class MainWindow : public QMainWindow, public RunView {
     void applyLanguage();
     // Shows or hides the header data and fills its grid with the variable names of the list.
     void showHeaderDataFrame(bool visible);
+    // Fills the header data grid again from the session's header variables (after their list changed).
+    void rebuildHeaderGrid();
 
     // What the run control shows and asks of the window.
     void showProgramLabels(const ProgramLabels& labels) override;
@@ -90,6 +92,8 @@ class MainWindow : public QMainWindow, public RunView {
     void showLamps(const TrafficLightColours& colours);
     void openWindowPosition();
     void openAbout();
+    void openHeaderData();
+    void openReportDesign();
     void fillReportFromToolbar();
 
     Session& session_;
