@@ -1,4 +1,4 @@
-#include "app/LayoutEditorFixture.h"
+#include "app/SessionFixture.h"
 #include "app/core/HeaderDataFile.h"
 #include "app/core/HeaderDataList.h"
 #include "app/core/HeaderGridKeys.h"
@@ -9,7 +9,7 @@
 namespace korvex {
 namespace {
 
-using HeaderDataListTest = test::LayoutEditorFixture;
+using HeaderDataListTest = test::SessionFixture;
 
 TEST(HeaderDataListEdits, AddsTrimmedNamesAndRemovesOnlyWhatIsThere) {
     HeaderDataList list;

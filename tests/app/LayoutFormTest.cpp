@@ -1,4 +1,4 @@
-#include "app/LayoutEditorFixture.h"
+#include "app/SessionFixture.h"
 #include "app/core/LayoutForm.h"
 #include "report/layout/LayoutValues.h"
 
@@ -7,7 +7,7 @@ namespace {
 
 using namespace layout;
 
-class LayoutFormTest : public test::LayoutEditorFixture {
+class LayoutFormTest : public test::SessionFixture {
   protected:
     void store(QStringView name, const char* text) {
         ASSERT_TRUE(

@@ -1,4 +1,3 @@
-#include "app/LayoutEditorFixture.h"
 #include "app/WindowFixture.h"
 #include "app/window/report/HeaderDataDialog.h"
 #include "app/window/report/ReportDesignDialog.h"

@@ -178,31 +178,38 @@ QLineEdit* ReportDesignDialog::field(QStringView control) {
     return edit;
 }
 
+void ReportDesignDialog::addRow(QGridLayout* grid, int row, QStringView label,
+                                std::initializer_list<QStringView> controls, int span) {
+    grid->addWidget(namedLabel(label, grid->parentWidget()), row, 0);
+    int column = 1;
+    for (const QStringView control : controls) {
+        grid->addWidget(field(control), row, column, 1, span);
+        column += span;
+    }
+}
+
 QWidget* ReportDesignDialog::buildTemplateFrame() {
     auto* frame = namedFrame("frm_Tabelle", this);
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(namedLabel(u"Label1", frame), 0, 0);
-    grid->addWidget(field(u"txtZeileStart"), 0, 1);
+    addRow(grid, 0, u"Label1", {u"txtZeileStart"});
     grid->addWidget(namedLabel(u"Label2", frame), 0, 2);
     grid->addWidget(field(u"txtZeileEnde"), 0, 3);
-    const std::array<std::pair<QStringView, QStringView>, 9> rows = {{{u"Label3", u"txtSpalteStart"},
-                                                                      {u"Label5", u"txtID"},
-                                                                      {u"Label8", u"txtNominal"},
-                                                                      {u"Label7", u"txtUTol"},
-                                                                      {u"Label6", u"txtOTol"},
-                                                                      {u"Label9", u"txtDev"},
-                                                                      {u"C", u"txtATol"},
-                                                                      {u"Label4", u"txtSymbol"},
-                                                                      {u"Label19", u"txtLfdNr"}}};
+    const std::array<std::pair<QStringView, QStringView>, 11> rows = {
+        {{u"Label3", u"txtSpalteStart"},
+         {u"Label5", u"txtID"},
+         {u"Label8", u"txtNominal"},
+         {u"Label7", u"txtUTol"},
+         {u"Label6", u"txtOTol"},
+         {u"Label9", u"txtDev"},
+         {u"C", u"txtATol"},
+         {u"Label4", u"txtSymbol"},
+         {u"Label19", u"txtLfdNr"},
+         {u"Label10", u"txtKommentar"},
+         {u"Label11", u"txtKommentarl\u00e4nge"}}};
     int row = 1;
     for (const auto& [label, control] : rows) {
-        grid->addWidget(namedLabel(label, frame), row, 0);
-        grid->addWidget(field(control), row++, 1, 1, 3);
+        addRow(grid, row++, label, {control}, 3);
     }
-    grid->addWidget(namedLabel(u"Label10", frame), row, 0);
-    grid->addWidget(field(u"txtKommentar"), row++, 1, 1, 3);
-    grid->addWidget(namedLabel(u"Label11", frame), row, 0);
-    grid->addWidget(field(u"txtKommentarl\u00e4nge"), row++, 1, 1, 3);
     auto* footNote = namedLabel(u"Label12", frame);
     footNote->setWordWrap(true);
     grid->addWidget(footNote, row++, 0, 1, 4);
@@ -226,20 +233,11 @@ QWidget* ReportDesignDialog::buildLayoutFrame() {
 QWidget* ReportDesignDialog::buildSystemFrame() {
     auto* frame = namedFrame("Frame3", this);
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(namedLabel(u"Label14", frame), 0, 0);
-    grid->addWidget(field(u"txtDate"), 0, 1);
-    grid->addWidget(namedLabel(u"Label15", frame), 1, 0);
-    grid->addWidget(field(u"txtTime"), 1, 1);
-    grid->addWidget(namedLabel(u"Label16", frame), 2, 0);
-    grid->addWidget(field(u"txtElement1"), 2, 1);
-    grid->addWidget(field(u"txtElement2"), 2, 2);
-    grid->addWidget(field(u"txtElement3"), 2, 3);
-    grid->addWidget(namedLabel(u"Label17", frame), 3, 0);
-    grid->addWidget(field(u"txtBezug1"), 3, 1);
-    grid->addWidget(field(u"txtBezug2"), 3, 2);
-    grid->addWidget(field(u"txtBezug3"), 3, 3);
-    grid->addWidget(namedLabel(u"Label18", frame), 4, 0);
-    grid->addWidget(field(u"txtEinheit"), 4, 1);
+    addRow(grid, 0, u"Label14", {u"txtDate"});
+    addRow(grid, 1, u"Label15", {u"txtTime"});
+    addRow(grid, 2, u"Label16", {u"txtElement1", u"txtElement2", u"txtElement3"});
+    addRow(grid, 3, u"Label17", {u"txtBezug1", u"txtBezug2", u"txtBezug3"});
+    addRow(grid, 4, u"Label18", {u"txtEinheit"});
     return frame;
 }
 
@@ -251,11 +249,10 @@ QWidget* ReportDesignDialog::buildProgramFrame() {
     const std::array<QStringView, 5> labels = {u"Label22", u"Label23", u"Label24", u"Label25", u"Label26"};
     const std::array<QStringView, 5> items = {u"Programmname", u"Zeichnungsnummer", u"Aenderungsstand",
                                               u"Seitennummer", u"SeitenAnzahl"};
-    for (int i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
         const QString item = QStringLiteral("txt") + items[i].toString();
-        grid->addWidget(namedLabel(labels[i], frame), i + 1, 0);
-        grid->addWidget(field(QString(item + QStringLiteral("Zeile"))), i + 1, 1);
-        grid->addWidget(field(QString(item + QStringLiteral("Spalte"))), i + 1, 2);
+        addRow(grid, static_cast<int>(i) + 1, labels[i],
+               {item + QStringLiteral("Zeile"), item + QStringLiteral("Spalte")});
     }
     return frame;
 }

@@ -7,7 +7,9 @@
 #include <QHash>
 
 #include <functional>
+#include <initializer_list>
 
+class QGridLayout;
 class QLineEdit;
 class QRadioButton;
 class QTableWidget;
@@ -47,6 +49,9 @@ class ReportDesignDialog : public QDialog {
     QWidget* buildHeaderFrame();
     QWidget* buildButtons();
     QLineEdit* field(QStringView control);
+    // One row of a frame: the label, then its fields side by side, each `span` grid columns wide.
+    void addRow(QGridLayout* grid, int row, QStringView label, std::initializer_list<QStringView> controls,
+                int span = 1);
 
     void load();
     void applyTexts();

@@ -11,12 +11,17 @@
 
 namespace korvex::test {
 
-// A session on a program folder of its own with the English texts and a header-data list of two
-// names, and settings in the same temporary folder.
-class LayoutEditorFixture : public ::testing::Test {
+// A session on a program folder of its own (the shipped language files, the English texts loaded, a
+// header-data list of two names), settings in the same temporary folder and a recording user.
+class SessionFixture : public ::testing::Test {
   protected:
-    LayoutEditorFixture() {
-        loadLanguageFile(sourceDir() + QStringLiteral("/LanguageFiles/English.dll"), session_.language);
+    SessionFixture() {
+        const QString languages = sourceDir() + QStringLiteral("/LanguageFiles/");
+        for (const char* name : {"German.dll", "English.dll"}) {
+            writeFile(dir_.filePath(QStringLiteral("program/LanguageFiles/")) + QString::fromLatin1(name),
+                      readFile(languages + QString::fromLatin1(name)));
+        }
+        loadLanguageFile(languages + QStringLiteral("English.dll"), session_.language);
         writeFile(headerDataPath(), "Operator\r\nMachine\r\n");
     }
 
