@@ -118,6 +118,16 @@ TEST_F(LayoutFormTest, SavingWritesTheWholeFileOrKeepsTheOldOne) {
     EXPECT_EQ(test::readFile(path), test::twoVariableLayoutFile());
     EXPECT_EQ(lastUsed(), path);
 
+    // A line break typed or stored inside a value must not shift the lines after it.
+    LayoutFileContent broken = content;
+    broken.values.set(kFormIDColum, QStringLiteral("A\r\nB"));
+    broken.values.headerRows[0] = QStringLiteral("2\n");
+    ASSERT_TRUE(saveLayoutFileFromFields(session_, path, broken, user_));
+    const auto reread = parseLayoutFileWithItsNames(test::readFile(path));
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(reread->values.text(kFormIDColum), QStringLiteral("A  B"));
+    EXPECT_EQ(reread->values.text(kFormNominalColum), QStringLiteral("B"));
+
     const QString unwritable = filePath("missing/folder/x.cfg");
     EXPECT_FALSE(saveLayoutFileFromFields(session_, unwritable, content, user_));
     ASSERT_EQ(user_.messages.size(), 1U);

@@ -120,6 +120,25 @@ int namesAfterHeaderLine(const QStringList& lines) {
     return -1;
 }
 
+QString oneLine(QString text) {
+    return text.replace(u'\r', u' ').replace(u'\n', u' ');
+}
+
+// The content with every text on one line: a line break inside a value (settings are edited by hand
+// too) would move every later value of the file onto the wrong line.
+LayoutFileContent onOneLineEach(LayoutFileContent content) {
+    for (QString& text : content.values.texts) {
+        text = oneLine(text);
+    }
+    for (QStringList* texts :
+         {&content.values.headerRows, &content.values.headerColumns, &content.headerNames}) {
+        for (QString& text : *texts) {
+            text = oneLine(text);
+        }
+    }
+    return content;
+}
+
 std::optional<QByteArray> fileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -200,7 +219,7 @@ std::optional<LayoutFileContent> parseLayoutFileWithItsNames(const QByteArray& b
 
 bool saveLayoutFileFromFields(Session& session, const QString& path, const LayoutFileContent& content,
                               UserInteraction& user) {
-    if (!writeLayoutFile(path, content)) {
+    if (!writeLayoutFile(path, onOneLineEach(content))) {
         tellFileProblem(user, session.language, kLayoutFileNotSavedEntry, path);
         return false;
     }
