@@ -110,6 +110,12 @@ TEST_F(ReportDesignDialogTest, LoadsTheStoredLayoutAndRelabelsForEitherDirection
     in<QRadioButton>(dialog, QStringLiteral("OptionZeilen_0"))->click();
     EXPECT_EQ(text(dialog, "Label1"), QStringLiteral("Merkmale in Zeilen"));
     EXPECT_TRUE(user_.messages.empty());
+
+    // A saved or loaded layout file goes into the main window's title.
+    ASSERT_TRUE(
+        session_.settings.writeSetting(keys::kLastUsedConfig, QStringLiteral("/layouts/housing.cfg")));
+    Q_EMIT dialog->layoutFileChanged();
+    EXPECT_TRUE(window_->windowTitle().endsWith(QStringLiteral("   ---   /layouts/housing.cfg")));
 }
 
 TEST_F(ReportDesignDialogTest, SpeaksEnglishAndHidesHeaderDataWhenSwitchedOff) {

@@ -501,11 +501,12 @@ void ReportDesignDialog::moveEditorTo(int row, int column) {
         editorRow_ = -1;
         return;
     }
+    if (grid_->currentRow() != row || grid_->currentColumn() != column) {
+        grid_->setCurrentCell(row, column);  // the grid's cell change comes back here
+        return;
+    }
     editorRow_ = row;
     editorColumn_ = column;
-    if (grid_->currentRow() != row || grid_->currentColumn() != column) {
-        grid_->setCurrentCell(row, column);
-    }
     editor_->setGeometry(grid_->visualRect(grid_->model()->index(row, column)));
     editor_->setFont(grid_->font());
     editor_->setText(grid_->item(row, column)->text());
