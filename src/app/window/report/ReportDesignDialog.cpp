@@ -170,9 +170,9 @@ QLineEdit* ReportDesignDialog::field(QStringView control) {
     auto* edit = named<QLineEdit>(name(control), this);
     // Wide enough to show "NotUsed" whole.
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(kNotUsed.toString()) + 16);
-    for (const Field& spec : kFields) {
-        if (spec.control == control) {
-            fields_.insert(spec.value.toString(), edit);
+    for (const Field& known : kFields) {
+        if (known.control == control) {
+            fields_.insert(known.value.toString(), edit);
         }
     }
     return edit;
