@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SessionFixture.h"
 #include "app/core/Session.h"
 #include "app/window/MainWindow.h"
 #include "host/InProcessHostConnector.h"
@@ -16,19 +17,9 @@
 
 namespace korvex {
 
-// A main window on a program folder of its own (the shipped language files, a header-data list),
-// settings in a temporary folder, a recording user and an in-process host connector.
-class WindowFixture : public ::testing::Test {
+// A main window on the session of the fixture and an in-process host connector.
+class WindowFixture : public test::SessionFixture {
   protected:
-    WindowFixture() {
-        const QDir languages(test::sourceDir() + QStringLiteral("/LanguageFiles"));
-        for (const QString& name : languages.entryList({QStringLiteral("*.dll")}, QDir::Files)) {
-            test::writeFile(dir_.filePath(QStringLiteral("program/LanguageFiles/")) + name,
-                            test::readFile(languages.filePath(name)));
-        }
-        test::writeFile(dir_.filePath(QStringLiteral("program/HeaderData.cfg")), "Operator\r\nMachine\r\n");
-    }
-
     MainWindow& openWindow() {
         window_ = std::make_unique<MainWindow>(
             session_, MainWindow::Outputs{.host = connector_, .report = report_}, &user_);
@@ -56,15 +47,6 @@ class WindowFixture : public ::testing::Test {
         return child<QTableWidget>("FlexGridMerkmalswerte")->item(row, 1)->background().color();
     }
 
-    QTemporaryDir dir_;
-    Session session_{.programFolder = ProgramFolder(dir_.filePath(QStringLiteral("program"))),
-                     .settings = SettingsStore({dir_.filePath(QStringLiteral("machine.ini")),
-                                                dir_.filePath(QStringLiteral("user.ini"))}),
-                     .language = {},
-                     .arguments = {},
-                     .values = {},
-                     .headerData = {}};
-    test::RecordingUserInteraction user_;
     InProcessHostConnector connector_;
     ReportOutput* report_ = nullptr;
     std::unique_ptr<MainWindow> window_;

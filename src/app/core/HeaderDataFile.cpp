@@ -1,17 +1,22 @@
 #include "app/core/HeaderDataFile.h"
 
+#include "util/AtomicFile.h"
+#include "util/FileContents.h"
 #include "util/TextLines.h"
-
-#include <QFile>
 
 namespace korvex {
 
+std::optional<QStringList> readHeaderDataFile(const ProgramFolder& folder, AnsiCodePage codePage) {
+    const std::optional<QByteArray> bytes = readFileContents(folder.fileToRead(kHeaderDataFile));
+    return bytes ? std::optional(splitLines(decodeAnsi(*bytes, codePage))) : std::nullopt;
+}
+
 QStringList readHeaderDataNames(const ProgramFolder& folder, AnsiCodePage codePage) {
-    QFile file(folder.fileToRead(kHeaderDataFile));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return splitLines(decodeAnsi(file.readAll(), codePage));
+    return readHeaderDataFile(folder, codePage).value_or(QStringList());
+}
+
+bool writeHeaderDataNames(const ProgramFolder& folder, const QStringList& names, AnsiCodePage codePage) {
+    return writeFileAtomically(folder.fileToWrite(kHeaderDataFile), joinAnsiLines(names, codePage).bytes);
 }
 
 }  // namespace korvex

@@ -28,6 +28,9 @@ struct Session {
     // The spreadsheet application's version, which chooses the workbook file filters (probed at
     // start-up).
     QString spreadsheetVersion = QStringLiteral("andere");
+    // Whether the header data dialog was opened from the main window (the main window is shown again
+    // when it closes) or from the report layout editor (whose grid follows its list).
+    bool headerDialogFromMainWindow = true;
 };
 
 // Loads the language stored in the settings (German when none is stored yet).

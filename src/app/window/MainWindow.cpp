@@ -1,6 +1,7 @@
 #include "app/window/MainWindow.h"
 
 #include "app/core/HeaderDataFile.h"
+#include "app/core/HeaderDataList.h"
 #include "app/core/RunControl.h"
 #include "app/core/Session.h"
 #include "app/core/Twips.h"
@@ -17,6 +18,8 @@
 #include "app/window/output/AsciiSetupDialog.h"
 #include "app/window/output/OutputFileSetupDialog.h"
 #include "app/window/output/SelectFolderDialog.h"
+#include "app/window/report/HeaderDataDialog.h"
+#include "app/window/report/ReportDesignDialog.h"
 #include "app/window/report/WorkbookDialogs.h"
 #include "characteristics/TrafficLightColours.h"
 #include "host/HostSession.h"
@@ -139,6 +142,8 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     connect(actions_->about, &QAction::triggered, this, &MainWindow::openAbout);
     connect(actions_->batchFile, &QAction::triggered, this, &MainWindow::openBatchFile);
     connect(actions_->savePartProgram, &QAction::triggered, this, &MainWindow::openSavePartProgram);
+    connect(actions_->headerData, &QAction::triggered, this, &MainWindow::openHeaderData);
+    connect(actions_->reportLayout, &QAction::triggered, this, &MainWindow::openReportDesign);
     applyLanguage();
 }
 
@@ -308,7 +313,7 @@ void MainWindow::connectRunActions() {
     connect(actions_->asciiSettings, &QAction::triggered, this,
             [this] { showDialog(new AsciiSetupDialog(outputDialogContext(), this)); });
     // What this version cannot do yet stays visible but disabled.
-    for (QAction* action : {actions_->liveProtocol, actions_->headerData, actions_->reportLayout}) {
+    for (QAction* action : {actions_->liveProtocol}) {
         action->setEnabled(false);
     }
     connect(actions_->exit, &QAction::triggered, this, [this] {
@@ -335,6 +340,28 @@ void MainWindow::openOutputFileSettings() {
         showHeaderDataFrame(visible);
     });
     showDialog(dialog);
+}
+
+void MainWindow::openHeaderData() {
+    session_.headerDialogFromMainWindow = true;
+    auto* dialog = new HeaderDataDialog(session_, *user_, this);
+    connect(dialog, &HeaderDataDialog::namesConfirmed, this, [this](const QStringList& names) {
+        takeOverHeaderNames(session_, names);
+        rebuildHeaderGrid();
+    });
+    dialog->show();
+}
+
+void MainWindow::openReportDesign() {
+    auto* dialog = new ReportDesignDialog(session_, *user_, this);
+    connect(dialog, &ReportDesignDialog::headerDataChanged, this, &MainWindow::rebuildHeaderGrid);
+    connect(dialog, &ReportDesignDialog::layoutFileChanged, this,
+            [this] { setWindowTitle(mainWindowCaption(session_)); });
+    dialog->show();
+}
+
+void MainWindow::rebuildHeaderGrid() {
+    showHeaderDataFrame(!frames_[kHeaderDataFrame]->isHidden());
 }
 
 void MainWindow::showProgramLabels(const ProgramLabels& labels) {

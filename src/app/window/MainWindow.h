@@ -54,6 +54,8 @@ class MainWindow : public QMainWindow, public RunView {
     void applyLanguage();
     // Shows or hides the header data and fills its grid with the variable names of the list.
     void showHeaderDataFrame(bool visible);
+    // Fills the header data grid again from the session's header variables (after their list changed).
+    void rebuildHeaderGrid();
 
     // What the run control shows and asks of the window.
     void showProgramLabels(const ProgramLabels& labels) override;
@@ -92,6 +94,8 @@ class MainWindow : public QMainWindow, public RunView {
     void openAbout();
     void openBatchFile();
     void openSavePartProgram();
+    void openHeaderData();
+    void openReportDesign();
     void fillReportFromToolbar();
 
     Session& session_;
