@@ -17,11 +17,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 namespace korvex {
@@ -69,17 +70,16 @@ TEST_F(MainWindowTest, ListsEveryRowAndColoursThePickedOne) {
     addRow("FLAT", "M", 0, false);
     window_->browser().fillList();
 
-    auto* list = child<QListWidget>("lst_MM_ID");
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(1)->text(), QStringLiteral(".M"));
+    auto* list = child<QListView>("lst_MM_ID");
+    const QAbstractItemModel& entries = *list->model();
+    ASSERT_EQ(entries.rowCount(), 3);
+    EXPECT_EQ(entries.index(1, 0).data().toString(), QStringLiteral(".M"));
     EXPECT_EQ(valueColour(2), QColor(0, 255, 0));  // over the limit shows green right after a read
 
-    list->setCurrentRow(0);
-    Q_EMIT list->itemClicked(list->item(0));
+    Q_EMIT list->clicked(entries.index(0, 0));
     EXPECT_EQ(valueColour(2), QColor(255, 255, 0));
     EXPECT_EQ(child<QTableWidget>("FlexGridMerkmalswerte")->item(1, 1)->text(), QStringLiteral("BORE_1.X"));
-    list->setCurrentRow(1);
-    Q_EMIT list->itemClicked(list->item(1));
+    Q_EMIT list->clicked(entries.index(1, 0));
     EXPECT_EQ(valueColour(8), QColor(255, 0, 0));
 }
 
@@ -109,6 +109,29 @@ TEST_F(MainWindowTest, MarkButtonsAskBeforeReplacingAMarking) {
     child<QToolButton>("cmdMarkDelete")->click();
     EXPECT_EQ(window_->browser().selection(), Selection({false, false, false}));
     EXPECT_EQ(user_.messages.size(), 2U);
+}
+
+TEST_F(MainWindowTest, AMarkingOfAHundredThousandRowsIsKeptWholeAndKeysPickRows) {
+    openWindow();
+    constexpr int kRows = 100'000;
+    for (int i = 0; i < kRows; ++i) {
+        addRow("D", "X", i % 3 == 0 ? 0.1 : 0, false);
+    }
+    window_->browser().fillList();
+    child<QToolButton>("cmdMarkAT")->click();
+    const Selection marked = window_->browser().selection();
+    ASSERT_EQ(marked.size(), static_cast<std::size_t>(kRows));
+    EXPECT_EQ(std::ranges::count(marked, true), (kRows + 2) / 3);
+    EXPECT_TRUE(marked[kRows - 1 - (kRows - 1) % 3]);
+
+    auto* list = child<QListView>("lst_MM_ID");
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(window_->browser().shownRow(), kRows);
+    EXPECT_EQ(valueColour(2), QColor(255, 0, 0));
+    // Moving the cursor picks rows without touching the marking.
+    EXPECT_EQ(window_->browser().selection(), marked);
 }
 
 TEST_F(MainWindowTest, CountsAndLampsFollowTheEvaluation) {

@@ -6,8 +6,10 @@
 #include "support/ExamplePrograms.h"
 
 #include <QDir>
+#include <QListView>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTest>
 
 namespace korvex {
 namespace {
@@ -170,6 +172,25 @@ TEST_F(RunControlTest, LocatingAnAxisOpensItsWholeBlockInTheHost) {
     window_->runControl().locateInHost(2);
     ASSERT_TRUE(host_->lastActivatedCommand().has_value());
     EXPECT_NE(*host_->lastActivatedCommand(), axis.uniqueId);
+}
+
+TEST_F(RunControlTest, ADoubleClickLocatesTheCharacteristicTheKeyboardMovedTo) {
+    start({});
+    window_->runControl().readProgramOffline();
+    const int last = session_.values.rowCount();
+    auto* list = child<QListView>("lst_MM_ID");
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    QTest::keyClick(list, Qt::Key_End);
+    auto* grid = child<QTableWidget>("FlexGridMerkmalswerte");
+    EXPECT_EQ(grid->item(1, 1)->text(), list->model()->index(last - 1, 0).data().toString());
+
+    Q_EMIT grid->cellDoubleClicked(5, 1);
+    const std::optional<UniqueId> located = host_->lastActivatedCommand();
+    window_->runControl().locateInHost(1);
+    ASSERT_TRUE(located.has_value());
+    EXPECT_NE(located, host_->lastActivatedCommand());
+    window_->runControl().locateInHost(last);
+    EXPECT_EQ(located, host_->lastActivatedCommand());
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QSplitter>
 #include <QStatusBar>
@@ -150,9 +151,10 @@ QWidget* MainWindow::buildProgramFrame() {
 }
 
 QWidget* MainWindow::buildCharacteristicFrame() {
-    characteristicList_ = new QListWidget;
+    characteristicList_ = new QListView;
     characteristicList_->setObjectName(QStringLiteral("lst_MM_ID"));
     characteristicList_->setSelectionMode(QAbstractItemView::MultiSelection);
+    characteristicList_->setUniformItemSizes(true);
     characteristicList_->setMinimumWidth(220);
 
     auto* buttons = new QHBoxLayout;
@@ -290,7 +292,7 @@ void MainWindow::connectRunActions() {
     });
     connect(actions_->asciiOutput, &QAction::triggered, runControl_, &RunControl::writeAsciiOutput);
     connect(valueGrid_, &QTableWidget::cellDoubleClicked, this,
-            [this] { runControl_->locateInHost(characteristicList_->currentRow() + 1); });
+            [this] { runControl_->locateInHost(browser_->shownRow()); });
     connect(actions_->outputFileSettings, &QAction::triggered, this, &MainWindow::openOutputFileSettings);
     connect(actions_->asciiSettings, &QAction::triggered, this,
             [this] { showDialog(new AsciiSetupDialog(outputDialogContext(), this)); });

@@ -11,6 +11,7 @@
 class QDialog;
 class QGroupBox;
 class QLabel;
+class QListView;
 class QListWidget;
 class QTableWidget;
 class QToolButton;
@@ -99,7 +100,7 @@ class MainWindow : public QMainWindow, public RunView {
     std::array<QLabel*, 4> programValues_{};
     std::array<QToolButton*, 6> markButtons_{};
     std::array<QGroupBox*, 5> frames_{};
-    QListWidget* characteristicList_ = nullptr;
+    QListView* characteristicList_ = nullptr;
     QTableWidget* valueGrid_ = nullptr;
     QListWidget* commentList_ = nullptr;
     QTableWidget* headerGrid_ = nullptr;
