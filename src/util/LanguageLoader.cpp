@@ -23,7 +23,7 @@ bool copyFileAtomically(const QString& source, const QString& target) {
 
 void tellMissingFile(const QString& sourcePath, UserInteraction& user) {
     user.showMessage({.text = QStringLiteral("Language file %1 did not exist.").arg(sourcePath),
-                             .icon = MessageIcon::Information});
+                      .icon = MessageIcon::Information});
 }
 
 void tellUnusableFile(UserInteraction& user) {
@@ -37,6 +37,10 @@ void tellUnusableFile(UserInteraction& user) {
 
 QString activeLanguageFilePath(const QString& programFolderPath) {
     return languageFolder(programFolderPath) + QStringLiteral("/resource.dll");
+}
+
+QString languageFilePath(const QString& programFolderPath, const QString& language) {
+    return languageFolder(programFolderPath) + u'/' + language + QStringLiteral(".dll");
 }
 
 bool loadLanguageFile(const QString& path, LanguageTables& tables) {
@@ -59,12 +63,12 @@ bool loadLanguageFile(const QString& path, LanguageTables& tables) {
     return complete;
 }
 
-void changeLanguage(const QString& language, const QString& programFolderPath, LanguageTables& tables,
+bool changeLanguage(const QString& language, const QString& programFolderPath, LanguageTables& tables,
                     UserInteraction& user) {
-    const QString sourcePath = languageFolder(programFolderPath) + u'/' + language + QStringLiteral(".dll");
+    const QString sourcePath = languageFilePath(programFolderPath, language);
     if (!QFile::exists(sourcePath)) {
         tellMissingFile(sourcePath, user);
-        return;
+        return false;
     }
     // A read-only program folder cannot take the active copy; the chosen file itself is read then,
     // so the language still changes.
@@ -72,7 +76,9 @@ void changeLanguage(const QString& language, const QString& programFolderPath, L
     const QString pathToRead = copyFileAtomically(sourcePath, activePath) ? activePath : sourcePath;
     if (!loadLanguageFile(pathToRead, tables)) {
         tellUnusableFile(user);
+        return false;
     }
+    return true;
 }
 
 }  // namespace korvex

@@ -38,7 +38,7 @@ std::optional<LanguageTable> tableOfHeaderLine(const QString& line);
 // The texts of the loaded language: per table a list indexed from 0, where entry 0 is empty and
 // entry 1 is the section's header line. A table no file has filled yet holds no entries.
 class LanguageTables {
-public:
+  public:
     // The largest entry number a section may hold (a 16-bit signed counter).
     static constexpr int kMaxEntries = 32767;
 
@@ -52,8 +52,10 @@ public:
     void beginSection(LanguageTable table, const QString& headerLine);
     // Appends the next entry; false when the section already holds kMaxEntries entries.
     bool appendEntry(LanguageTable table, const QString& line);
+    // Takes the other tables' texts for every table that holds none.
+    void adoptUnallocated(const LanguageTables& other);
 
-private:
+  private:
     std::array<std::optional<QStringList>, kLanguageTableCount> tables_;
 };
 

@@ -14,10 +14,12 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -42,11 +44,47 @@ TEST_F(MainWindowTest, TakesEveryTextFromTheLanguageAndSwitchesLanguage) {
     EXPECT_EQ(session_.settings.readSetting(keys::kLanguage, QString()), QStringLiteral("English"));
     EXPECT_TRUE(user_.messages.empty());
 
-    // A language without a file: the message, the texts stay, the name is still stored.
-    child<QAction>("menuFrench")->trigger();
+    EXPECT_TRUE(child<QAction>("menuEnglish")->isChecked());
+    EXPECT_FALSE(child<QAction>("menuGerman")->isChecked());
+}
+
+TEST_F(MainWindowTest, TheLanguageMenuOffersOnlyLanguagesWithAFileAndTicksTheActiveOne) {
+    const QString czech = dir_.filePath(QStringLiteral("program/LanguageFiles/Czech.dll"));
+    test::writeFile(czech, test::readFile(test::sourceDir() + QStringLiteral("/LanguageFiles/English.dll")));
+    openWindow();
+    EXPECT_TRUE(child<QAction>("menuGerman")->isChecked());
+    EXPECT_TRUE(child<QAction>("menuCzech")->isEnabled());
+    EXPECT_FALSE(child<QAction>("menuFrench")->isEnabled());
+    EXPECT_FALSE(child<QAction>("menuUngarisch")->isEnabled());
+    EXPECT_EQ(child<QAction>("menuUngarisch")->text(), QStringLiteral("Hungary"));
+
+    // A file taken away after the menu was shown: the message, the texts stay, the name is still
+    // stored, and the German item stays ticked.
+    ASSERT_TRUE(QFile::remove(czech));
+    child<QAction>("menuCzech")->trigger();
     ASSERT_EQ(user_.messages.size(), 1U);
+    EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Merkmale"));
+    EXPECT_EQ(session_.settings.readSetting(keys::kLanguage, QString()), QStringLiteral("Czech"));
+    EXPECT_TRUE(child<QAction>("menuGerman")->isChecked());
+    EXPECT_FALSE(child<QAction>("menuCzech")->isChecked());
+    Q_EMIT child<QMenu>("menuLanguage")->aboutToShow();
+    EXPECT_FALSE(child<QAction>("menuCzech")->isEnabled());
+}
+
+TEST_F(MainWindowTest, AStoredLanguageWithoutAFileStartsWithTheBuiltInTexts) {
+    ASSERT_TRUE(session_.settings.writeSetting(keys::kLanguage, QStringLiteral("French")));
+    openWindow();
+    ASSERT_EQ(user_.messages.size(), 1U);
+    EXPECT_EQ(child<QMenu>("Menue_Datei")->title(), QStringLiteral("Datei"));
+    EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Merkmale"));
+    EXPECT_EQ(child<QTableWidget>("FlexGridMerkmalswerte")->item(19, 0)->text(), QStringLiteral(" Einheit"));
+    EXPECT_FALSE(child<QAction>("menuGerman")->isChecked());
+    EXPECT_FALSE(child<QAction>("menuFrench")->isChecked());
+
+    // The way back: a language with a file.
+    child<QAction>("menuEnglish")->trigger();
     EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Characteristics"));
-    EXPECT_EQ(session_.settings.readSetting(keys::kLanguage, QString()), QStringLiteral("French"));
+    EXPECT_TRUE(child<QAction>("menuEnglish")->isChecked());
 }
 
 TEST_F(MainWindowTest, ShowsHeaderDataNamesUnlessSwitchedOff) {

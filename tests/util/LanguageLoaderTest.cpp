@@ -1,5 +1,6 @@
 #include "support/RecordingUserInteraction.h"
 #include "support/TestFiles.h"
+#include "util/BuiltInLanguage.h"
 #include "util/LanguageLoader.h"
 #include "util/LanguageTables.h"
 #include "util/ProgramFolder.h"
@@ -16,7 +17,7 @@ using test::readFile;
 using test::writeFile;
 
 class LanguageLoaderTest : public ::testing::Test {
-protected:
+  protected:
     QString languageFile(const QString& name) const { return languageFolder(dir_.path()) + u'/' + name; }
     void ship(const QString& language, const QByteArray& content) {
         writeFile(languageFile(language + QStringLiteral(".dll")), content);
@@ -48,7 +49,8 @@ TEST_F(LanguageLoaderTest, NumbersEntriesFromTheHeaderLine) {
     EXPECT_EQ(tables_.lastEntry(LanguageTable::Version202), 3);
     // Lines are taken unchanged; a header with a trailing blank or an unknown header is a plain text.
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("  Ready  "));
-    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 3), QStringLiteral("[Language Strings For MessageBoxen] "));
+    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 3),
+              QStringLiteral("[Language Strings For MessageBoxen] "));
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 4), QStringLiteral("[Unknown Section]"));
     EXPECT_FALSE(tables_.isAllocated(LanguageTable::MessageBoxen));
     EXPECT_EQ(tables_.text(LanguageTable::MessageBoxen, 1), QString());
@@ -72,7 +74,8 @@ TEST_F(LanguageLoaderTest, ASectionReadTwiceKeepsOnlyItsLastOccurrence) {
 }
 
 TEST_F(LanguageLoaderTest, SectionsAFileLacksKeepTheEarlierLanguage) {
-    ship(QStringLiteral("German"), "[Language Strings For StatusBar]\r\nBereit\r\n[Version 2.1.0]\r\nNeu\r\n");
+    ship(QStringLiteral("German"),
+         "[Language Strings For StatusBar]\r\nBereit\r\n[Version 2.1.0]\r\nNeu\r\n");
     ship(QStringLiteral("English"), "[Version 2.1.0]\r\nNew\r\n");
     change(QStringLiteral("German"));
     change(QStringLiteral("English"));
@@ -97,11 +100,13 @@ TEST_F(LanguageLoaderTest, AMissingLanguageFileIsToldAndChangesNothing) {
 
     ASSERT_EQ(user_.messages.size(), 1U);
     EXPECT_EQ(user_.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(user_.messages[0].text, QStringLiteral("Language file ") + languageFile(QStringLiteral("French.dll")) +
+    EXPECT_EQ(user_.messages[0].text, QStringLiteral("Language file ") +
+                                          languageFile(QStringLiteral("French.dll")) +
                                           QStringLiteral(" did not exist."));
     EXPECT_TRUE(user_.messages[0].title.isEmpty());
     EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Bereit"));
-    EXPECT_EQ(readFile(activeLanguageFilePath(dir_.path())), QByteArray("[Language Strings For StatusBar]\r\nBereit\r\n"));
+    EXPECT_EQ(readFile(activeLanguageFilePath(dir_.path())),
+              QByteArray("[Language Strings For StatusBar]\r\nBereit\r\n"));
 }
 
 TEST_F(LanguageLoaderTest, ASectionPastTheEntryLimitFailsTheLoadButKeepsWhatWasRead) {
@@ -131,6 +136,19 @@ TEST(LanguageLoader, AnUnreadableFileIsAFailedLoad) {
     LanguageTables tables;
     EXPECT_FALSE(loadLanguageFile(QStringLiteral("/nonexistent/resource.dll"), tables));
     EXPECT_FALSE(tables.isAllocated(LanguageTable::StatusBar));
+}
+
+TEST_F(LanguageLoaderTest, TablesNoFileFilledTakeTheBuiltInGermanTexts) {
+    ship(QStringLiteral("English"), "[Language Strings For StatusBar]\r\nReady\r\n");
+    change(QStringLiteral("English"));
+    fillUnallocatedTables(tables_);
+    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Ready"));
+    EXPECT_EQ(tables_.lastEntry(LanguageTable::StatusBar), 2);
+    EXPECT_EQ(tables_.text(LanguageTable::MainWindow, 3), QStringLiteral("Datei"));
+    EXPECT_EQ(tables_.text(LanguageTable::Version202, 1), QStringLiteral("[Version 2.0.2]"));
+    for (std::size_t i = 0; i < kLanguageTableCount; ++i) {
+        EXPECT_TRUE(tables_.isAllocated(static_cast<LanguageTable>(i))) << i;
+    }
 }
 
 }  // namespace

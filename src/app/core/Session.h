@@ -27,7 +27,13 @@ struct Session {
     // The spreadsheet application's version, which chooses the workbook file filters (probed at
     // start-up).
     QString spreadsheetVersion = QStringLiteral("andere");
+    // The language whose file gave the texts in force; empty while only the built-in texts are.
+    QString activeLanguage = {};
 };
+
+// Loads the language's file; a failure is told to the user and leaves the texts in force. Tables no
+// file has filled take the built-in German texts.
+void loadLanguage(Session& session, const QString& language, UserInteraction& user);
 
 // Loads the language stored in the settings (German when none is stored yet).
 void applyStoredLanguage(Session& session, UserInteraction& user);

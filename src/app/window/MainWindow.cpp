@@ -22,6 +22,7 @@
 #include "util/MessageBoxen.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -128,6 +129,7 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     connectRunActions();
     connect(actions_->windowPosition, &QAction::triggered, this, &MainWindow::openWindowPosition);
     connect(actions_, &MainWindowActions::languageChosen, this, &MainWindow::switchLanguage);
+    connect(actions_, &MainWindowActions::languageMenuOpening, this, &MainWindow::markLanguages);
     connect(actions_->about, &QAction::triggered, this, &MainWindow::openAbout);
     applyLanguage();
 }
@@ -229,7 +231,7 @@ void MainWindow::moveToStoredPosition() {
 }
 
 void MainWindow::switchLanguage(const QString& language) {
-    changeLanguage(language, session_.programFolder, session_.language, *user_);
+    loadLanguage(session_, language, *user_);
     // The chosen name is stored even when its file is missing, so the next start tells it again.
     if (!session_.settings.writeSetting(keys::kLanguage, language)) {
         tellSettingsNotStored(*user_, session_.language);
@@ -242,6 +244,7 @@ void MainWindow::applyLanguage() {
     setWindowTitle(mainWindowCaption(session_));
     const auto text = [&](int entry) { return language.text(LanguageTable::MainWindow, entry); };
     actions_->applyLanguage(language);
+    markLanguages();
     evaluation_->applyLanguage(language);
 
     const std::array<int, 5> frameEntries = {30, 63, 39, 70, 36};
@@ -271,6 +274,12 @@ void MainWindow::applyLanguage() {
     }
     headerGrid_->setHorizontalHeaderLabels({u' ' + text(37) + u' ', u' ' + text(38) + u' '});
     statusBar()->showMessage(language.text(LanguageTable::StatusBar, 12));
+}
+
+void MainWindow::markLanguages() {
+    actions_->markLanguages(session_.activeLanguage, [this](const QString& language) {
+        return QFileInfo::exists(languageFilePath(session_.programFolder, language));
+    });
 }
 
 void MainWindow::connectMarkButtons() {

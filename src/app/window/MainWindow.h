@@ -87,6 +87,8 @@ class MainWindow : public QMainWindow, public RunView {
     void dimEvaluation();
     void moveToStoredPosition();
     void switchLanguage(const QString& language);
+    // The language menu shows the active language and which languages have a file.
+    void markLanguages();
     void showLamps(const TrafficLightColours& colours);
     void openWindowPosition();
     void openAbout();
