@@ -5,6 +5,7 @@
 #include "output/AsciiFormatSettings.h"
 #include "support/ExamplePrograms.h"
 
+#include <QAction>
 #include <QDir>
 #include <QListView>
 #include <QSignalSpy>
@@ -157,11 +158,47 @@ TEST_F(RunControlTest, TheToolbarButtonsSwitchCaptureOnAndOffForTheOperator) {
     start({});
     window_->runControl().toggleOnlineReceive();
     EXPECT_TRUE(window_->runControl().isCapturing());
-    EXPECT_EQ(window_->statusBar()->currentMessage(), session_.language.text(LanguageTable::StatusBar, 13));
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 13));
     window_->runControl().toggleOnlineReceive();
     EXPECT_FALSE(window_->runControl().isCapturing());
-    EXPECT_EQ(window_->statusBar()->currentMessage(), session_.language.text(LanguageTable::StatusBar, 14));
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 14));
     EXPECT_EQ(ended_->size(), 0);
+}
+
+TEST_F(RunControlTest, TheOnlineButtonAndTheStatusPanelTellTheCaptureStateInEveryLanguage) {
+    start({});
+    QAction* online = child<QAction>("Toolbar1_Online");
+    online->trigger();
+    EXPECT_TRUE(online->isChecked());
+    // A menu or a tool tip shows its own message; the panel keeps saying that capture is on.
+    window_->statusBar()->showMessage(QStringLiteral("tip"));
+    window_->statusBar()->clearMessage();
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 13));
+    EXPECT_TRUE(child<QLabel>("StatusBar1_Panel1")->isVisibleTo(window_.get()));
+    child<QAction>("menuEnglish")->trigger();
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 13));
+    EXPECT_EQ(statusPanelText(), QStringLiteral("Online capture on"));
+    online->trigger();
+    EXPECT_FALSE(online->isChecked());
+
+    // No host: the click leaves the button released, and the panel says capture is off.
+    connector_.setApplication(nullptr);
+    online->trigger();
+    EXPECT_FALSE(online->isChecked());
+    EXPECT_FALSE(window_->runControl().isCapturing());
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 14));
+}
+
+TEST_F(RunControlTest, TheNoProgramTextFollowsTheLanguageUntilAProgramIsRead) {
+    start({});
+    child<QAction>("menuEnglish")->trigger();
+    EXPECT_EQ(child<QLabel>("lbl_Programmname")->text(),
+              session_.language.text(LanguageTable::MainWindow, 35));
+    window_->runControl().readProgramOffline();
+    const QString fileName = child<QLabel>("lbl_Programmname")->text();
+    EXPECT_NE(fileName, session_.language.text(LanguageTable::MainWindow, 35));
+    child<QAction>("menuGerman")->trigger();
+    EXPECT_EQ(child<QLabel>("lbl_Programmname")->text(), fileName);
 }
 
 TEST_F(RunControlTest, LocatingAnAxisOpensItsWholeBlockInTheHost) {

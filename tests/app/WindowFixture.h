@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -51,6 +52,8 @@ class WindowFixture : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
+
+    QString statusPanelText() { return child<QLabel>("StatusBar1_Panel1")->text(); }
 
     QColor valueColour(int row) {
         return child<QTableWidget>("FlexGridMerkmalswerte")->item(row, 1)->background().color();

@@ -254,7 +254,7 @@ void MainWindow::applyLanguage() {
     for (std::size_t i = 0; i < programCaptions_.size(); ++i) {
         programCaptions_[i]->setText(text(31 + static_cast<int>(i)));
     }
-    if (programValues_[0]->text().isEmpty()) {
+    if (!programShown_) {
         programValues_[0]->setText(text(35));
     }
     for (std::size_t i = 0; i < markButtons_.size(); ++i) {
@@ -273,7 +273,8 @@ void MainWindow::applyLanguage() {
         valueGrid_->setItem(row, 0, new QTableWidgetItem(u' ' + valueGridLabel(language, row)));
     }
     headerGrid_->setHorizontalHeaderLabels({u' ' + text(37) + u' ', u' ' + text(38) + u' '});
-    statusBar()->showMessage(language.text(LanguageTable::StatusBar, 12));
+    // The panel says again, in the new language, what it said last about the capture.
+    ownUser_->setStatusText(language.text(LanguageTable::StatusBar, statusEntry_));
 }
 
 void MainWindow::markLanguages() {
@@ -294,7 +295,11 @@ void MainWindow::connectMarkButtons() {
 }
 
 void MainWindow::connectRunActions() {
-    connect(actions_->online, &QAction::triggered, runControl_, &RunControl::toggleOnlineReceive);
+    connect(actions_->online, &QAction::triggered, this, [this] {
+        runControl_->toggleOnlineReceive();
+        // The button is pressed only while the capture is on, whatever the click did to it.
+        actions_->setOnlinePressed(runControl_->isCapturing());
+    });
     connect(actions_->readOffline, &QAction::triggered, this, [this] {
         runControl_->readProgramOffline();
         valueGrid_->setEnabled(true);
@@ -335,6 +340,7 @@ void MainWindow::openOutputFileSettings() {
 }
 
 void MainWindow::showProgramLabels(const ProgramLabels& labels) {
+    programShown_ = true;
     programValues_[0]->setText(labels.fileName);
     programValues_[1]->setText(labels.name);
     programValues_[2]->setText(labels.revision);
@@ -356,7 +362,8 @@ void MainWindow::showCharacteristics() {
 
 void MainWindow::showCaptureState(bool on) {
     actions_->setOnlinePressed(on);
-    statusBar()->showMessage(session_.language.text(LanguageTable::StatusBar, on ? 13 : 14));
+    statusEntry_ = on ? kCaptureOnStatus : kCaptureOffStatus;
+    ownUser_->setStatusText(session_.language.text(LanguageTable::StatusBar, statusEntry_));
     if (!on && isMinimized()) {
         showNormal();
     }

@@ -109,6 +109,13 @@ class MainWindow : public QMainWindow, public RunView {
     EvaluationPanel* evaluation_ = nullptr;
     CharacteristicBrowser* browser_ = nullptr;
     RunControl* runControl_ = nullptr;
+    // Whether the program labels show a part program, or still the text that none was read.
+    bool programShown_ = false;
+    // The StatusBar entry of the capture state the status panel shows.
+    static constexpr int kReadyStatus = 12;
+    static constexpr int kCaptureOnStatus = 13;
+    static constexpr int kCaptureOffStatus = 14;
+    int statusEntry_ = kReadyStatus;
 };
 
 }  // namespace korvex
