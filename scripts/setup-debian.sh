@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     libzip-dev libpugixml-dev
     libgtest-dev googletest libbenchmark-dev
     dbus-daemon dbus-bin

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -85,6 +87,32 @@ TEST_F(MainWindowTest, AStoredLanguageWithoutAFileStartsWithTheBuiltInTexts) {
     child<QAction>("menuEnglish")->trigger();
     EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Characteristics"));
     EXPECT_TRUE(child<QAction>("menuEnglish")->isChecked());
+}
+
+TEST_F(MainWindowTest, QtsOwnButtonsSpeakTheActiveLanguage) {
+    openWindow();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+    child<QAction>("menuEnglish")->trigger();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+    window_.reset();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&No"));
+}
+
+TEST_F(MainWindowTest, EachMenuDialogOpensOnce) {
+    openWindow();
+    for (const char* item : {"Menue_Window_Pos", "menuASCII", "menuAusgabedatei", "Menue_Info"}) {
+        child<QAction>(item)->trigger();
+        child<QAction>(item)->trigger();
+    }
+    EXPECT_EQ(window_->findChildren<QDialog*>().size(), 4);
+    EXPECT_EQ(window_->findChildren<WindowPositionDialog*>().size(), 1);
+
+    // Closed, it opens anew.
+    window_->findChild<WindowPositionDialog*>()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window_->findChildren<WindowPositionDialog*>().isEmpty());
+    child<QAction>("Menue_Window_Pos")->trigger();
+    EXPECT_EQ(window_->findChildren<WindowPositionDialog*>().size(), 1);
 }
 
 TEST_F(MainWindowTest, ShowsHeaderDataNamesUnlessSwitchedOff) {

@@ -245,6 +245,7 @@ void MainWindow::applyLanguage() {
     const auto text = [&](int entry) { return language.text(LanguageTable::MainWindow, entry); };
     actions_->applyLanguage(language);
     markLanguages();
+    qtTranslation_.follow(session_.activeLanguage);
     evaluation_->applyLanguage(language);
 
     const std::array<int, 5> frameEntries = {30, 63, 39, 70, 36};
@@ -308,8 +309,9 @@ void MainWindow::connectRunActions() {
     connect(valueGrid_, &QTableWidget::cellDoubleClicked, this,
             [this] { runControl_->locateInHost(browser_->shownRow()); });
     connect(actions_->outputFileSettings, &QAction::triggered, this, &MainWindow::openOutputFileSettings);
-    connect(actions_->asciiSettings, &QAction::triggered, this,
-            [this] { showDialog(new AsciiSetupDialog(outputDialogContext(), this)); });
+    connect(actions_->asciiSettings, &QAction::triggered, this, [this] {
+        asciiSettingsDialog_.open([this] { return new AsciiSetupDialog(outputDialogContext(), this); });
+    });
     // What this version cannot do yet stays visible but disabled.
     for (QAction* action : {actions_->liveProtocol, actions_->fillReport, actions_->savePartProgram,
                             actions_->headerData, actions_->reportLayout, actions_->batchFile}) {
@@ -325,18 +327,16 @@ OutputDialogContext MainWindow::outputDialogContext() {
     return {session_.settings, session_.language, *user_, session_.programFolder};
 }
 
-void MainWindow::showDialog(QDialog* dialog) {
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
-}
-
 void MainWindow::openOutputFileSettings() {
-    auto* dialog = new OutputFileSetupDialog(outputDialogContext(), this);
-    connect(dialog, &OutputFileSetupDialog::headerDataSwitched, this, [this](bool visible) {
-        session_.headerData.setNames(visible ? readHeaderDataNames(session_.programFolder) : QStringList());
-        showHeaderDataFrame(visible);
+    outputFileSettingsDialog_.open([this] {
+        auto* dialog = new OutputFileSetupDialog(outputDialogContext(), this);
+        connect(dialog, &OutputFileSetupDialog::headerDataSwitched, this, [this](bool visible) {
+            session_.headerData.setNames(visible ? readHeaderDataNames(session_.programFolder)
+                                                 : QStringList());
+            showHeaderDataFrame(visible);
+        });
+        return dialog;
     });
-    showDialog(dialog);
 }
 
 void MainWindow::showProgramLabels(const ProgramLabels& labels) {
@@ -382,10 +382,12 @@ void MainWindow::setSelection(const Selection& selection) {
 }
 
 void MainWindow::askForOutputFolder() {
-    auto* dialog = new SelectFolderDialog(outputDialogContext(), this);
-    connect(dialog, &SelectFolderDialog::folderConfirmed, runControl_,
-            &RunControl::writeAsciiIntoChosenFolder);
-    showDialog(dialog);
+    selectFolderDialog_.open([this] {
+        auto* dialog = new SelectFolderDialog(outputDialogContext(), this);
+        connect(dialog, &SelectFolderDialog::folderConfirmed, runControl_,
+                &RunControl::writeAsciiIntoChosenFolder);
+        return dialog;
+    });
 }
 
 void MainWindow::endProgram(int exitStatus) {
@@ -437,11 +439,11 @@ void MainWindow::showLamps(const TrafficLightColours& colours) {
 }
 
 void MainWindow::openWindowPosition() {
-    (new WindowPositionDialog(*this, session_, *user_))->show();
+    windowPositionDialog_.open([this] { return new WindowPositionDialog(*this, session_, *user_); });
 }
 
 void MainWindow::openAbout() {
-    (new AboutDialog(this, session_.language))->show();
+    aboutDialog_.open([this] { return new AboutDialog(this, session_.language); });
 }
 
 }  // namespace korvex

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/core/QtTranslation.h"
 #include "app/core/RunView.h"
+#include "app/window/SingleDialog.h"
 #include "app/window/output/OutputDialogContext.h"
 
 #include <QMainWindow>
@@ -8,7 +10,6 @@
 #include <array>
 #include <memory>
 
-class QDialog;
 class QGroupBox;
 class QLabel;
 class QListView;
@@ -82,7 +83,6 @@ class MainWindow : public QMainWindow, public RunView {
     void connectMarkButtons();
     void connectRunActions();
     OutputDialogContext outputDialogContext();
-    void showDialog(QDialog* dialog);
     void openOutputFileSettings();
     void dimEvaluation();
     void moveToStoredPosition();
@@ -109,6 +109,12 @@ class MainWindow : public QMainWindow, public RunView {
     EvaluationPanel* evaluation_ = nullptr;
     CharacteristicBrowser* browser_ = nullptr;
     RunControl* runControl_ = nullptr;
+    QtTranslation qtTranslation_;
+    SingleDialog outputFileSettingsDialog_;
+    SingleDialog asciiSettingsDialog_;
+    SingleDialog selectFolderDialog_;
+    SingleDialog windowPositionDialog_;
+    SingleDialog aboutDialog_;
     // Whether the program labels show a part program, or still the text that none was read.
     bool programShown_ = false;
     // The StatusBar entry of the capture state the status panel shows.
