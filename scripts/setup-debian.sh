@@ -9,7 +9,7 @@ packages=(
     libzip-dev libpugixml-dev
     libgtest-dev googletest libbenchmark-dev
     dbus-daemon dbus-bin
-    xvfb xauth
+    xvfb xauth openbox
     python3 python3-openpyxl
     libreoffice-calc-nogui
     clang libclang-rt-14-dev

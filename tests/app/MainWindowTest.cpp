@@ -221,6 +221,7 @@ TEST_F(MainWindowTest, WindowPositionDialogReadsSavesAndCancels) {
     ASSERT_TRUE(session_.settings.writeSetting(keys::kTop, QStringLiteral("1500")));
     ASSERT_TRUE(session_.settings.writeSetting(keys::kLeft, QStringLiteral("3000")));
     MainWindow& window = openWindow();
+    window.showAtStoredPosition();
     EXPECT_EQ(window.pos(), QPoint(200, 100));
 
     auto* dialog = new WindowPositionDialog(window, session_, user_);

@@ -36,6 +36,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace korvex {
 namespace {
 
@@ -217,17 +219,31 @@ QWidget* MainWindow::buildHeaderDataFrame() {
 
 void MainWindow::load() {
     applyStoredLanguage(session_, *user_);
-    moveToStoredPosition();
     const bool header = settingIsTrue(session_.settings.readSetting(keys::kHeader, QStringLiteral("1")));
     session_.headerData.setNames(header ? readHeaderDataNames(session_.programFolder) : QStringList());
     showHeaderDataFrame(header);
     applyLanguage();
 }
 
-void MainWindow::moveToStoredPosition() {
+void MainWindow::showAtStoredPosition() {
+    // The stored position is that of the frame, as "read current position" and Cancel take it. A
+    // window manager frames the window only after it is shown, and until then a position places
+    // the inside of the window; so the position is applied again once the frame is there.
     const auto top = pixelsFromTwipsText(session_.settings.readSetting(keys::kTop, QStringLiteral("1")));
     const auto left = pixelsFromTwipsText(session_.settings.readSetting(keys::kLeft, QStringLiteral("1")));
-    move(left.value_or(x()), top.value_or(y()));
+    show();
+    if (top && left) {
+        positionAwaitingFrame_ = QPoint(*left, *top);
+        move(*positionAwaitingFrame_);
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (positionAwaitingFrame_ && frameGeometry().topLeft() != geometry().topLeft()) {
+        const QPoint position = *std::exchange(positionAwaitingFrame_, std::nullopt);
+        move(position);
+    }
 }
 
 void MainWindow::switchLanguage(const QString& language) {

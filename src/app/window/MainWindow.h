@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -49,8 +50,10 @@ class MainWindow : public QMainWindow, public RunView {
     CharacteristicBrowser& browser() { return *browser_; }
     RunControl& runControl() { return *runControl_; }
 
-    // The start-up of the window: the stored language, position and header data, then every text.
+    // The start-up of the window: the stored language and header data, then every text.
     void load();
+    // Shows the window with its frame where the settings TOP and LEFT put it.
+    void showAtStoredPosition();
     // Sets the caption and every tool tip and label from the language tables.
     void applyLanguage();
     // Shows or hides the header data and fills its grid with the variable names of the list.
@@ -70,6 +73,9 @@ class MainWindow : public QMainWindow, public RunView {
     void askForOutputFolder() override;
     void endProgram(int exitStatus) override;
 
+  protected:
+    void moveEvent(QMoveEvent* event) override;
+
   Q_SIGNALS:
     // The program is to end with this exit status (the unattended runs, the file menu's exit).
     void programEnded(int exitStatus);
@@ -85,7 +91,6 @@ class MainWindow : public QMainWindow, public RunView {
     OutputDialogContext outputDialogContext();
     void openOutputFileSettings();
     void dimEvaluation();
-    void moveToStoredPosition();
     void switchLanguage(const QString& language);
     // The language menu shows the active language and which languages have a file.
     void markLanguages();
@@ -117,6 +122,8 @@ class MainWindow : public QMainWindow, public RunView {
     SingleDialog aboutDialog_;
     // Whether the program labels show a part program, or still the text that none was read.
     bool programShown_ = false;
+    // The stored position, until the window manager has put a frame around the window.
+    std::optional<QPoint> positionAwaitingFrame_;
     // The StatusBar entry of the capture state the status panel shows.
     static constexpr int kReadyStatus = 12;
     static constexpr int kCaptureOnStatus = 13;

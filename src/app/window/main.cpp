@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
         return reportWithoutDisplay(session, window);
     }
     window.resize(1120, 780);
-    window.show();
+    window.showAtStoredPosition();
     korvex::setWindowOnTop(&window, true);
     window.runControl().dispatchStartArguments();
     return QApplication::exec();
