@@ -200,6 +200,24 @@ TEST_F(MainWindowTest, AMarkingOfAHundredThousandRowsIsKeptWholeAndKeysPickRows)
     EXPECT_EQ(window_->browser().selection(), marked);
 }
 
+TEST_F(MainWindowTest, ALongProgramNameInANarrowWindowLeavesTheValuesTheirColumn) {
+    MainWindow& window = openWindow();
+    const QString longName =
+        QStringLiteral("/measuring/programs/") + QString(200, u'x') + QStringLiteral(".json");
+    window.showProgramLabels({.fileName = longName, .name = QStringLiteral("Housing")});
+    window.resize(700, 600);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    auto* grid = child<QTableWidget>("FlexGridMerkmalswerte");
+    EXPECT_GE(grid->width(), grid->minimumWidth());
+    EXPECT_GE(grid->viewport()->width() - grid->columnWidth(0), 120);
+    auto* label = child<QLabel>("lbl_Programmname");
+    EXPECT_LT(label->width(), window.width() / 2);
+    EXPECT_TRUE(label->text().contains(u'…'));
+    EXPECT_EQ(label->toolTip(), longName);
+}
+
 TEST_F(MainWindowTest, CountsAndLampsFollowTheEvaluation) {
     openWindow();
     EvaluationSummary summary;

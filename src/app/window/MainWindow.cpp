@@ -7,6 +7,7 @@
 #include "app/core/UnavailableReportOutput.h"
 #include "app/window/AboutDialog.h"
 #include "app/window/CharacteristicBrowser.h"
+#include "app/window/ElidedLabel.h"
 #include "app/window/EvaluationPanel.h"
 #include "app/window/MainWindowActions.h"
 #include "app/window/WidgetUserInteraction.h"
@@ -42,6 +43,7 @@ namespace korvex {
 namespace {
 
 constexpr int kValueGridRows = 24;
+constexpr int kMinimumValueColumnWidth = 160;
 
 // The frames of the window, in the order of their captions (MainWindow entries 30, 63, 39, 70, 36).
 constexpr std::size_t kProgramFrame = 0;
@@ -143,7 +145,7 @@ QWidget* MainWindow::buildProgramFrame() {
     const char* valueNames[] = {"lbl_Programmname", "lblProgName", "lblIndex", "lblZgNr"};
     for (std::size_t i = 0; i < programValues_.size(); ++i) {
         programCaptions_[i] = new QLabel;
-        programValues_[i] = named<QLabel>(QString::fromLatin1(valueNames[i]), nullptr);
+        programValues_[i] = named<ElidedLabel>(QString::fromLatin1(valueNames[i]), nullptr);
         programValues_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         QFont bold = programValues_[i]->font();
         bold.setBold(true);
@@ -190,6 +192,8 @@ QWidget* MainWindow::buildValueFrame() {
     valueGrid_ = namedGrid("FlexGridMerkmalswerte", kValueGridRows, 2);
     valueGrid_->horizontalHeader()->hide();
     valueGrid_->setColumnWidth(0, 1700 / 15 + 20);
+    // However narrow the window, the values keep a column that shows a number whole.
+    valueGrid_->setMinimumWidth(valueGrid_->columnWidth(0) + kMinimumValueColumnWidth);
     valueGrid_->setMinimumHeight(valueGrid_->verticalHeader()->defaultSectionSize() * kValueGridRows + 4);
     valueGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QVBoxLayout;
@@ -272,7 +276,7 @@ void MainWindow::applyLanguage() {
         programCaptions_[i]->setText(text(31 + static_cast<int>(i)));
     }
     if (!programShown_) {
-        programValues_[0]->setText(text(35));
+        programValues_[0]->setFullText(text(35));
     }
     for (std::size_t i = 0; i < markButtons_.size(); ++i) {
         markButtons_[i]->setToolTip(text(64 + static_cast<int>(i)));
@@ -357,10 +361,10 @@ void MainWindow::openOutputFileSettings() {
 
 void MainWindow::showProgramLabels(const ProgramLabels& labels) {
     programShown_ = true;
-    programValues_[0]->setText(labels.fileName);
-    programValues_[1]->setText(labels.name);
-    programValues_[2]->setText(labels.revision);
-    programValues_[3]->setText(labels.drawingNumber);
+    programValues_[0]->setFullText(labels.fileName);
+    programValues_[1]->setFullText(labels.name);
+    programValues_[2]->setFullText(labels.revision);
+    programValues_[3]->setFullText(labels.drawingNumber);
 }
 
 void MainWindow::clearCharacteristics() {

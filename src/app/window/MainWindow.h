@@ -23,6 +23,7 @@ namespace korvex {
 struct Session;
 struct TrafficLightColours;
 class CharacteristicBrowser;
+class ElidedLabel;
 class HostConnector;
 class ReportOutput;
 class RunControl;
@@ -104,7 +105,7 @@ class MainWindow : public QMainWindow, public RunView {
     UserInteraction* user_;
     std::unique_ptr<ReportOutput> ownReport_;
     std::array<QLabel*, 4> programCaptions_{};
-    std::array<QLabel*, 4> programValues_{};
+    std::array<ElidedLabel*, 4> programValues_{};
     std::array<QToolButton*, 6> markButtons_{};
     std::array<QGroupBox*, 5> frames_{};
     QListView* characteristicList_ = nullptr;
