@@ -1,11 +1,27 @@
 #include "app/X11Session.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace korvex::test {
 namespace {
 
 constexpr int kStartTimeoutMs = 10000;
+// Displays from here on are seldom taken by a desktop or by other programs' test servers.
+constexpr int kFirstDisplay = 94;
+constexpr int kLastDisplay = 140;
+
+// A display number that no X server on this machine uses: neither its socket nor its lock file is
+// there.
+int freeDisplay() {
+    for (int display = kFirstDisplay; display <= kLastDisplay; ++display) {
+        if (!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)) &&
+            !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display))) {
+            return display;
+        }
+    }
+    return -1;
+}
 
 void stop(QProcess& process) {
     if (process.state() != QProcess::NotRunning) {
@@ -32,11 +48,16 @@ bool X11Session::startServer() {
         failure_ = QStringLiteral("Xvfb is not installed");
         return false;
     }
-    // Xvfb picks a free display number and writes it to standard output once it accepts clients.
-    server_.start(
-        QStringLiteral("Xvfb"),
-        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-         QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    const int free = freeDisplay();
+    if (free < 0) {
+        failure_ = QStringLiteral("no free X display");
+        return false;
+    }
+    // Xvfb writes the display number to standard output once it accepts clients.
+    server_.start(QStringLiteral("Xvfb"),
+                  {QStringLiteral(":%1").arg(free), QStringLiteral("-displayfd"), QStringLiteral("1"),
+                   QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     while (server_.waitForReadyRead(kStartTimeoutMs) && !server_.canReadLine()) {
     }
     const QByteArray display = server_.readLine().trimmed();
@@ -54,16 +75,19 @@ bool X11Session::startWindowManager() {
         return false;
     }
     // openbox runs its start-up command once it manages the screen: windows shown after that get frames.
+    windowManager_.setProcessChannelMode(QProcess::MergedChannels);
     windowManager_.start(
         QStringLiteral("openbox"),
         {QStringLiteral("--sm-disable"), QStringLiteral("--startup"), QStringLiteral("echo ready")});
-    while (windowManager_.waitForReadyRead(kStartTimeoutMs) && !windowManager_.canReadLine()) {
+    QByteArray output;
+    while (windowManager_.waitForReadyRead(kStartTimeoutMs)) {
+        output += windowManager_.readAll();
+        if (output.split('\n').contains("ready")) {
+            return true;
+        }
     }
-    if (windowManager_.readLine().trimmed() != "ready") {
-        failure_ = QStringLiteral("openbox did not start");
-        return false;
-    }
-    return true;
+    failure_ = QStringLiteral("openbox did not start: ") + QString::fromLocal8Bit(output);
+    return false;
 }
 
 }  // namespace korvex::test

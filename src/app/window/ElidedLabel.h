@@ -14,6 +14,8 @@ class ElidedLabel : public QLabel {
     void setFullText(const QString& text);
     const QString& fullText() const { return fullText_; }
 
+    // As wide as the whole text up to a limit, and narrow when room is short.
+    QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
   protected:

@@ -13,6 +13,7 @@
 #include "app/window/WidgetUserInteraction.h"
 #include "app/window/WindowPositionDialog.h"
 #include "app/window/common/DialogParts.h"
+#include "app/window/common/WindowOnTop.h"
 #include "app/window/output/AsciiSetupDialog.h"
 #include "app/window/output/OutputFileSetupDialog.h"
 #include "app/window/output/SelectFolderDialog.h"
@@ -34,16 +35,19 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <utility>
+#include <QWindow>
 
 namespace korvex {
 namespace {
 
 constexpr int kValueGridRows = 24;
 constexpr int kMinimumValueColumnWidth = 160;
+// How long the window waits for the window manager's frame before it is placed: 100 times 20 ms.
+constexpr int kFrameWaits = 100;
+constexpr int kFrameWaitMs = 20;
 
 // The frames of the window, in the order of their captions (MainWindow entries 30, 63, 39, 70, 36).
 constexpr std::size_t kProgramFrame = 0;
@@ -235,18 +239,25 @@ void MainWindow::showAtStoredPosition() {
     // the inside of the window; so the position is applied again once the frame is there.
     const auto top = pixelsFromTwipsText(session_.settings.readSetting(keys::kTop, QStringLiteral("1")));
     const auto left = pixelsFromTwipsText(session_.settings.readSetting(keys::kLeft, QStringLiteral("1")));
+    // Set before showing: changing the flag of a shown window maps it anew, frameless at first.
+    setWindowOnTop(this, true);
     show();
     if (top && left) {
-        positionAwaitingFrame_ = QPoint(*left, *top);
-        move(*positionAwaitingFrame_);
+        move(*left, *top);
+        placeOnceFramed(QPoint(*left, *top), kFrameWaits);
     }
 }
 
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    if (positionAwaitingFrame_ && frameGeometry().topLeft() != geometry().topLeft()) {
-        const QPoint position = *std::exchange(positionAwaitingFrame_, std::nullopt);
+void MainWindow::placeOnceFramed(QPoint position, int waitsLeft) {
+    // The window manager tells the frame when it has made it; without one, there never is a frame.
+    const QWindow* window = windowHandle();
+    if (window != nullptr && !window->frameMargins().isNull()) {
         move(position);
+        return;
+    }
+    if (waitsLeft > 0) {
+        QTimer::singleShot(kFrameWaitMs, this,
+                           [this, position, waitsLeft] { placeOnceFramed(position, waitsLeft - 1); });
     }
 }
 

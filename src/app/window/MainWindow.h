@@ -9,7 +9,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -53,7 +52,7 @@ class MainWindow : public QMainWindow, public RunView {
 
     // The start-up of the window: the stored language and header data, then every text.
     void load();
-    // Shows the window with its frame where the settings TOP and LEFT put it.
+    // Shows the window, on top of all others, with its frame where the settings TOP and LEFT put it.
     void showAtStoredPosition();
     // Sets the caption and every tool tip and label from the language tables.
     void applyLanguage();
@@ -74,9 +73,6 @@ class MainWindow : public QMainWindow, public RunView {
     void askForOutputFolder() override;
     void endProgram(int exitStatus) override;
 
-  protected:
-    void moveEvent(QMoveEvent* event) override;
-
   Q_SIGNALS:
     // The program is to end with this exit status (the unattended runs, the file menu's exit).
     void programEnded(int exitStatus);
@@ -92,6 +88,9 @@ class MainWindow : public QMainWindow, public RunView {
     OutputDialogContext outputDialogContext();
     void openOutputFileSettings();
     void dimEvaluation();
+    // Moves the frame to the position once the window manager has framed the window, waiting for
+    // that at most `waitsLeft` times.
+    void placeOnceFramed(QPoint position, int waitsLeft);
     void switchLanguage(const QString& language);
     // The language menu shows the active language and which languages have a file.
     void markLanguages();
@@ -123,8 +122,6 @@ class MainWindow : public QMainWindow, public RunView {
     SingleDialog aboutDialog_;
     // Whether the program labels show a part program, or still the text that none was read.
     bool programShown_ = false;
-    // The stored position, until the window manager has put a frame around the window.
-    std::optional<QPoint> positionAwaitingFrame_;
     // The StatusBar entry of the capture state the status panel shows.
     static constexpr int kReadyStatus = 12;
     static constexpr int kCaptureOnStatus = 13;

@@ -3,7 +3,6 @@
 #include "app/core/Session.h"
 #include "app/core/SpreadsheetVersion.h"
 #include "app/window/MainWindow.h"
-#include "app/window/common/WindowOnTop.h"
 #include "host/HostConnector.h"
 #include "report/xlsx/XlsxApplication.h"
 #include "settings/SettingsLocations.h"
@@ -52,7 +51,6 @@ int main(int argc, char* argv[]) {
     }
     window.resize(1120, 780);
     window.showAtStoredPosition();
-    korvex::setWindowOnTop(&window, true);
     window.runControl().dispatchStartArguments();
     return QApplication::exec();
 }
