@@ -249,9 +249,10 @@ void MainWindow::showAtStoredPosition() {
 }
 
 void MainWindow::placeOnceFramed(QPoint position, int waitsLeft) {
-    // The window manager tells the frame when it has made it; without one, there never is a frame.
+    // The window manager tells the frame when it has made it, and shows the window after that;
+    // without a window manager there never is a frame.
     const QWindow* window = windowHandle();
-    if (window != nullptr && !window->frameMargins().isNull()) {
+    if (window != nullptr && window->isExposed() && !window->frameMargins().isNull()) {
         move(position);
         return;
     }
