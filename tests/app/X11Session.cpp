@@ -11,20 +11,24 @@ constexpr int kStartTimeoutMs = 10000;
 constexpr int kFirstDisplay = 94;
 constexpr int kLastDisplay = 140;
 
-// A display number that no X server on this machine uses: neither its socket nor its lock file is
-// there.
+// A display number that no X server on this machine holds: its lock file is not there (a socket
+// left behind by a server that was killed is taken over).
 int freeDisplay() {
     for (int display = kFirstDisplay; display <= kLastDisplay; ++display) {
-        if (!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)) &&
-            !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display))) {
+        if (!QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display))) {
             return display;
         }
     }
     return -1;
 }
 
+// Asked to end first, so that the X server takes its socket and lock file away.
 void stop(QProcess& process) {
-    if (process.state() != QProcess::NotRunning) {
+    if (process.state() == QProcess::NotRunning) {
+        return;
+    }
+    process.terminate();
+    if (!process.waitForFinished(kStartTimeoutMs)) {
         process.kill();
         process.waitForFinished(kStartTimeoutMs);
     }
