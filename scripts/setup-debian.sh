@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     libzip-dev libpugixml-dev
     libgtest-dev googletest libbenchmark-dev
     dbus-daemon dbus-bin
-    xvfb xauth
+    xvfb xauth openbox
     python3 python3-openpyxl
     libreoffice-calc-nogui
     clang libclang-rt-14-dev

@@ -32,6 +32,10 @@ QString activeLanguageFilePath(const ProgramFolder& folder) {
     return folder.writable() + u'/' + kActiveLanguageFile.toString();
 }
 
+QString languageFilePath(const ProgramFolder& folder, const QString& language) {
+    return folder.fileToRead(QStringLiteral("LanguageFiles/") + language + QStringLiteral(".dll"));
+}
+
 bool loadLanguageFile(const QString& path, LanguageTables& tables) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -52,13 +56,12 @@ bool loadLanguageFile(const QString& path, LanguageTables& tables) {
     return complete;
 }
 
-void changeLanguage(const QString& language, const ProgramFolder& folder, LanguageTables& tables,
+bool changeLanguage(const QString& language, const ProgramFolder& folder, LanguageTables& tables,
                     UserInteraction& user) {
-    const QString sourcePath =
-        folder.fileToRead(QStringLiteral("LanguageFiles/") + language + QStringLiteral(".dll"));
+    const QString sourcePath = languageFilePath(folder, language);
     if (!QFile::exists(sourcePath)) {
         tellMissingFile(sourcePath, user);
-        return;
+        return false;
     }
     // A read-only program folder cannot take the active copy; the chosen file itself is read then,
     // so the language still changes.
@@ -67,7 +70,9 @@ void changeLanguage(const QString& language, const ProgramFolder& folder, Langua
     tables.setCodePage(codePageOfLanguage(language));
     if (!loadLanguageFile(pathToRead, tables)) {
         tellUnusableFile(user);
+        return false;
     }
+    return true;
 }
 
 }  // namespace korvex

@@ -21,11 +21,15 @@ constexpr std::array<const char*, kLanguageTableCount> kHeaderLines = {
     "[Version 2.1.0]",
 };
 
-std::size_t indexOf(LanguageTable table) { return static_cast<std::size_t>(table); }
+std::size_t indexOf(LanguageTable table) {
+    return static_cast<std::size_t>(table);
+}
 
 }  // namespace
 
-QString headerLineOf(LanguageTable table) { return QString::fromLatin1(kHeaderLines[indexOf(table)]); }
+QString headerLineOf(LanguageTable table) {
+    return QString::fromLatin1(kHeaderLines[indexOf(table)]);
+}
 
 std::optional<LanguageTable> tableOfHeaderLine(const QString& line) {
     for (std::size_t i = 0; i < kHeaderLines.size(); ++i) {
@@ -44,7 +48,9 @@ QString LanguageTables::text(LanguageTable table, int entry) const {
     return list->at(entry);
 }
 
-bool LanguageTables::isAllocated(LanguageTable table) const { return tables_[indexOf(table)].has_value(); }
+bool LanguageTables::isAllocated(LanguageTable table) const {
+    return tables_[indexOf(table)].has_value();
+}
 
 int LanguageTables::lastEntry(LanguageTable table) const {
     const auto& list = tables_[indexOf(table)];
@@ -62,6 +68,14 @@ bool LanguageTables::appendEntry(LanguageTable table, const QString& line) {
     }
     list->append(line);
     return true;
+}
+
+void LanguageTables::adoptUnallocated(const LanguageTables& other) {
+    for (std::size_t i = 0; i < tables_.size(); ++i) {
+        if (!tables_[i]) {
+            tables_[i] = other.tables_[i];
+        }
+    }
 }
 
 }  // namespace korvex

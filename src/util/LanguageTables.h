@@ -54,6 +54,8 @@ class LanguageTables {
     void beginSection(LanguageTable table, const QString& headerLine);
     // Appends the next entry; false when the section already holds kMaxEntries entries.
     bool appendEntry(LanguageTable table, const QString& line);
+    // Takes the other tables' texts for every table that holds none.
+    void adoptUnallocated(const LanguageTables& other);
 
     // The code page of the loaded language, in which its file is read and in which .cfg files and
     // result files are read and written while it is active.

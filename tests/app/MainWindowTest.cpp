@@ -13,16 +13,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 namespace korvex {
@@ -54,12 +58,78 @@ TEST_F(MainWindowTest, TakesEveryTextFromTheLanguageAndSwitchesLanguage) {
     EXPECT_EQ(child<QAction>("menuUngarisch")->text(), QStringLiteral("Hungary"));
     EXPECT_TRUE(user_.messages.empty());
 
-    // A language without a file: the message, the texts stay, the name is still stored.
-    ASSERT_TRUE(QFile::remove(dir_.filePath(QStringLiteral("program/LanguageFiles/French.dll"))));
-    child<QAction>("menuFrench")->trigger();
+    EXPECT_TRUE(child<QAction>("menuGerman")->isChecked());
+    EXPECT_FALSE(child<QAction>("menuEnglish")->isChecked());
+}
+
+TEST_F(MainWindowTest, TheLanguageMenuOffersOnlyLanguagesWithAFileAndTicksTheActiveOne) {
+    const QString czech = dir_.filePath(QStringLiteral("program/LanguageFiles/Czech.dll"));
+    for (const char* missing : {"French.dll", "Hungary.dll"}) {
+        ASSERT_TRUE(
+            QFile::remove(dir_.filePath(QStringLiteral("program/LanguageFiles/")) + QLatin1String(missing)));
+    }
+    openWindow();
+    EXPECT_TRUE(child<QAction>("menuGerman")->isChecked());
+    EXPECT_TRUE(child<QAction>("menuCzech")->isEnabled());
+    EXPECT_FALSE(child<QAction>("menuFrench")->isEnabled());
+    EXPECT_FALSE(child<QAction>("menuUngarisch")->isEnabled());
+    EXPECT_EQ(child<QAction>("menuUngarisch")->text(), QStringLiteral("Hungary"));
+
+    // A file taken away after the menu was shown: the message, the texts stay, the name is still
+    // stored, and the German item stays ticked.
+    ASSERT_TRUE(QFile::remove(czech));
+    child<QAction>("menuCzech")->trigger();
     ASSERT_EQ(user_.messages.size(), 1U);
     EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Merkmale"));
-    EXPECT_EQ(session_.settings.readSetting(keys::kLanguage, QString()), QStringLiteral("French"));
+    EXPECT_EQ(session_.settings.readSetting(keys::kLanguage, QString()), QStringLiteral("Czech"));
+    EXPECT_TRUE(child<QAction>("menuGerman")->isChecked());
+    EXPECT_FALSE(child<QAction>("menuCzech")->isChecked());
+    Q_EMIT child<QMenu>("menuLanguage")->aboutToShow();
+    EXPECT_FALSE(child<QAction>("menuCzech")->isEnabled());
+}
+
+TEST_F(MainWindowTest, AStoredLanguageWithoutAFileStartsWithTheBuiltInTexts) {
+    ASSERT_TRUE(QFile::remove(dir_.filePath(QStringLiteral("program/LanguageFiles/French.dll"))));
+    ASSERT_TRUE(session_.settings.writeSetting(keys::kLanguage, QStringLiteral("French")));
+    session_.language = LanguageTables();
+    openWindow();
+    ASSERT_EQ(user_.messages.size(), 1U);
+    EXPECT_EQ(child<QMenu>("Menue_Datei")->title(), QStringLiteral("Datei"));
+    EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Merkmale"));
+    EXPECT_EQ(child<QTableWidget>("FlexGridMerkmalswerte")->item(19, 0)->text(), QStringLiteral(" Einheit"));
+    EXPECT_FALSE(child<QAction>("menuGerman")->isChecked());
+    EXPECT_FALSE(child<QAction>("menuFrench")->isChecked());
+
+    // The way back: a language with a file.
+    child<QAction>("menuEnglish")->trigger();
+    EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QStringLiteral("Characteristics"));
+    EXPECT_TRUE(child<QAction>("menuEnglish")->isChecked());
+}
+
+TEST_F(MainWindowTest, QtsOwnButtonsSpeakTheActiveLanguage) {
+    openWindow();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+    child<QAction>("menuEnglish")->trigger();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+    window_.reset();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&No"));
+}
+
+TEST_F(MainWindowTest, EachMenuDialogOpensOnce) {
+    openWindow();
+    for (const char* item : {"Menue_Window_Pos", "menuASCII", "menuAusgabedatei", "Menue_Info"}) {
+        child<QAction>(item)->trigger();
+        child<QAction>(item)->trigger();
+    }
+    EXPECT_EQ(window_->findChildren<QDialog*>().size(), 4);
+    EXPECT_EQ(window_->findChildren<WindowPositionDialog*>().size(), 1);
+
+    // Closed, it opens anew.
+    window_->findChild<WindowPositionDialog*>()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window_->findChildren<WindowPositionDialog*>().isEmpty());
+    child<QAction>("Menue_Window_Pos")->trigger();
+    EXPECT_EQ(window_->findChildren<WindowPositionDialog*>().size(), 1);
 }
 
 // An installed program run by an ordinary user: shipped files read-only, machine-wide settings it cannot
@@ -111,17 +181,16 @@ TEST_F(MainWindowTest, ListsEveryRowAndColoursThePickedOne) {
     addRow("FLAT", "M", 0, false);
     window_->browser().fillList();
 
-    auto* list = child<QListWidget>("lst_MM_ID");
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(1)->text(), QStringLiteral(".M"));
+    auto* list = child<QListView>("lst_MM_ID");
+    const QAbstractItemModel& entries = *list->model();
+    ASSERT_EQ(entries.rowCount(), 3);
+    EXPECT_EQ(entries.index(1, 0).data().toString(), QStringLiteral(".M"));
     EXPECT_EQ(valueColour(2), QColor(0, 255, 0));  // over the limit shows green right after a read
 
-    list->setCurrentRow(0);
-    Q_EMIT list->itemClicked(list->item(0));
+    Q_EMIT list->clicked(entries.index(0, 0));
     EXPECT_EQ(valueColour(2), QColor(255, 255, 0));
     EXPECT_EQ(child<QTableWidget>("FlexGridMerkmalswerte")->item(1, 1)->text(), QStringLiteral("BORE_1.X"));
-    list->setCurrentRow(1);
-    Q_EMIT list->itemClicked(list->item(1));
+    Q_EMIT list->clicked(entries.index(1, 0));
     EXPECT_EQ(valueColour(8), QColor(255, 0, 0));
 }
 
@@ -153,6 +222,47 @@ TEST_F(MainWindowTest, MarkButtonsAskBeforeReplacingAMarking) {
     EXPECT_EQ(user_.messages.size(), 2U);
 }
 
+TEST_F(MainWindowTest, AMarkingOfAHundredThousandRowsIsKeptWholeAndKeysPickRows) {
+    openWindow();
+    constexpr int kRows = 100'000;
+    for (int i = 0; i < kRows; ++i) {
+        addRow("D", "X", i % 3 == 0 ? 0.1 : 0, false);
+    }
+    window_->browser().fillList();
+    child<QToolButton>("cmdMarkAT")->click();
+    const Selection marked = window_->browser().selection();
+    ASSERT_EQ(marked.size(), static_cast<std::size_t>(kRows));
+    EXPECT_EQ(std::ranges::count(marked, true), (kRows + 2) / 3);
+    EXPECT_TRUE(marked[kRows - 1 - (kRows - 1) % 3]);
+
+    auto* list = child<QListView>("lst_MM_ID");
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(window_->browser().shownRow(), kRows);
+    EXPECT_EQ(valueColour(2), QColor(255, 0, 0));
+    // Moving the cursor picks rows without touching the marking.
+    EXPECT_EQ(window_->browser().selection(), marked);
+}
+
+TEST_F(MainWindowTest, ALongProgramNameInANarrowWindowLeavesTheValuesTheirColumn) {
+    MainWindow& window = openWindow();
+    const QString longName =
+        QStringLiteral("/measuring/programs/") + QString(200, u'x') + QStringLiteral(".json");
+    window.showProgramLabels({.fileName = longName, .name = QStringLiteral("Housing")});
+    window.resize(700, 600);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    auto* grid = child<QTableWidget>("FlexGridMerkmalswerte");
+    EXPECT_GE(grid->width(), grid->minimumWidth());
+    EXPECT_GE(grid->viewport()->width() - grid->columnWidth(0), 120);
+    auto* label = child<QLabel>("lbl_Programmname");
+    EXPECT_LT(label->width(), window.width() / 2);
+    EXPECT_TRUE(label->text().contains(u'…'));
+    EXPECT_EQ(label->toolTip(), longName);
+}
+
 TEST_F(MainWindowTest, CountsAndLampsFollowTheEvaluation) {
     openWindow();
     EvaluationSummary summary;
@@ -174,6 +284,7 @@ TEST_F(MainWindowTest, WindowPositionDialogReadsSavesAndCancels) {
     ASSERT_TRUE(session_.settings.writeSetting(keys::kTop, QStringLiteral("1500")));
     ASSERT_TRUE(session_.settings.writeSetting(keys::kLeft, QStringLiteral("3000")));
     MainWindow& window = openWindow();
+    window.showAtStoredPosition();
     EXPECT_EQ(window.pos(), QPoint(200, 100));
 
     auto* dialog = new WindowPositionDialog(window, session_, user_);

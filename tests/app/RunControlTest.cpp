@@ -6,9 +6,12 @@
 #include "output/AsciiFormatSettings.h"
 #include "support/ExamplePrograms.h"
 
+#include <QAction>
 #include <QDir>
+#include <QListView>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTest>
 
 namespace korvex {
 namespace {
@@ -135,11 +138,47 @@ TEST_F(RunControlTest, TheToolbarButtonsSwitchCaptureOnAndOffForTheOperator) {
     start({});
     window_->runControl().toggleOnlineReceive();
     EXPECT_TRUE(window_->runControl().isCapturing());
-    EXPECT_EQ(window_->statusBar()->currentMessage(), session_.language.text(LanguageTable::StatusBar, 13));
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 13));
     window_->runControl().toggleOnlineReceive();
     EXPECT_FALSE(window_->runControl().isCapturing());
-    EXPECT_EQ(window_->statusBar()->currentMessage(), session_.language.text(LanguageTable::StatusBar, 14));
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 14));
     EXPECT_EQ(ended_->size(), 0);
+}
+
+TEST_F(RunControlTest, TheOnlineButtonAndTheStatusPanelTellTheCaptureStateInEveryLanguage) {
+    start({});
+    QAction* online = child<QAction>("Toolbar1_Online");
+    online->trigger();
+    EXPECT_TRUE(online->isChecked());
+    // A menu or a tool tip shows its own message; the panel keeps saying that capture is on.
+    window_->statusBar()->showMessage(QStringLiteral("tip"));
+    window_->statusBar()->clearMessage();
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 13));
+    EXPECT_TRUE(child<QLabel>("StatusBar1_Panel1")->isVisibleTo(window_.get()));
+    child<QAction>("menuEnglish")->trigger();
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 13));
+    EXPECT_EQ(statusPanelText(), QStringLiteral("Online capture on"));
+    online->trigger();
+    EXPECT_FALSE(online->isChecked());
+
+    // No host: the click leaves the button released, and the panel says capture is off.
+    connector_.setApplication(nullptr);
+    online->trigger();
+    EXPECT_FALSE(online->isChecked());
+    EXPECT_FALSE(window_->runControl().isCapturing());
+    EXPECT_EQ(statusPanelText(), session_.language.text(LanguageTable::StatusBar, 14));
+}
+
+TEST_F(RunControlTest, TheNoProgramTextFollowsTheLanguageUntilAProgramIsRead) {
+    start({});
+    child<QAction>("menuEnglish")->trigger();
+    EXPECT_EQ(child<QLabel>("lbl_Programmname")->text(),
+              session_.language.text(LanguageTable::MainWindow, 35));
+    window_->runControl().readProgramOffline();
+    const QString fileName = child<QLabel>("lbl_Programmname")->text();
+    EXPECT_NE(fileName, session_.language.text(LanguageTable::MainWindow, 35));
+    child<QAction>("menuGerman")->trigger();
+    EXPECT_EQ(child<QLabel>("lbl_Programmname")->text(), fileName);
 }
 
 TEST_F(RunControlTest, LocatingAnAxisOpensItsWholeBlockInTheHost) {
@@ -150,6 +189,25 @@ TEST_F(RunControlTest, LocatingAnAxisOpensItsWholeBlockInTheHost) {
     window_->runControl().locateInHost(2);
     ASSERT_TRUE(host_->lastActivatedCommand().has_value());
     EXPECT_NE(*host_->lastActivatedCommand(), axis.uniqueId);
+}
+
+TEST_F(RunControlTest, ADoubleClickLocatesTheCharacteristicTheKeyboardMovedTo) {
+    start({});
+    window_->runControl().readProgramOffline();
+    const int last = session_.values.rowCount();
+    auto* list = child<QListView>("lst_MM_ID");
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    QTest::keyClick(list, Qt::Key_End);
+    auto* grid = child<QTableWidget>("FlexGridMerkmalswerte");
+    EXPECT_EQ(grid->item(1, 1)->text(), list->model()->index(last - 1, 0).data().toString());
+
+    Q_EMIT grid->cellDoubleClicked(5, 1);
+    const std::optional<UniqueId> located = host_->lastActivatedCommand();
+    window_->runControl().locateInHost(1);
+    ASSERT_TRUE(located.has_value());
+    EXPECT_NE(located, host_->lastActivatedCommand());
+    window_->runControl().locateInHost(last);
+    EXPECT_EQ(located, host_->lastActivatedCommand());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -42,6 +43,8 @@ class WindowFixture : public test::SessionFixture {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
+
+    QString statusPanelText() { return child<QLabel>("StatusBar1_Panel1")->text(); }
 
     QColor valueColour(int row) {
         return child<QTableWidget>("FlexGridMerkmalswerte")->item(row, 1)->background().color();

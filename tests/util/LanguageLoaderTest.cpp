@@ -1,5 +1,6 @@
 #include "support/RecordingUserInteraction.h"
 #include "support/TestFiles.h"
+#include "util/BuiltInLanguage.h"
 #include "util/LanguageLoader.h"
 #include "util/LanguageTables.h"
 #include "util/ProgramFolder.h"
@@ -149,6 +150,19 @@ TEST(LanguageLoader, AnUnreadableFileIsAFailedLoad) {
     LanguageTables tables;
     EXPECT_FALSE(loadLanguageFile(QStringLiteral("/nonexistent/resource.dll"), tables));
     EXPECT_FALSE(tables.isAllocated(LanguageTable::StatusBar));
+}
+
+TEST_F(LanguageLoaderTest, TablesNoFileFilledTakeTheBuiltInGermanTexts) {
+    ship(QStringLiteral("English"), "[Language Strings For StatusBar]\r\nReady\r\n");
+    change(QStringLiteral("English"));
+    fillUnallocatedTables(tables_);
+    EXPECT_EQ(tables_.text(LanguageTable::StatusBar, 2), QStringLiteral("Ready"));
+    EXPECT_EQ(tables_.lastEntry(LanguageTable::StatusBar), 2);
+    EXPECT_EQ(tables_.text(LanguageTable::MainWindow, 3), QStringLiteral("Datei"));
+    EXPECT_EQ(tables_.text(LanguageTable::Version202, 1), QStringLiteral("[Version 2.0.2]"));
+    for (std::size_t i = 0; i < kLanguageTableCount; ++i) {
+        EXPECT_TRUE(tables_.isAllocated(static_cast<LanguageTable>(i))) << i;
+    }
 }
 
 }  // namespace

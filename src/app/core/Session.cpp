@@ -1,13 +1,20 @@
 #include "app/core/Session.h"
 
 #include "util/AppVersion.h"
+#include "util/BuiltInLanguage.h"
 #include "util/LanguageLoader.h"
 
 namespace korvex {
 
+void loadLanguage(Session& session, const QString& language, UserInteraction& user) {
+    if (changeLanguage(language, session.programFolder, session.language, user)) {
+        session.activeLanguage = language;
+    }
+    fillUnallocatedTables(session.language);
+}
+
 void applyStoredLanguage(Session& session, UserInteraction& user) {
-    const QString language = session.settings.readSetting(keys::kLanguage, QStringLiteral("German"));
-    changeLanguage(language, session.programFolder, session.language, user);
+    loadLanguage(session, session.settings.readSetting(keys::kLanguage, QStringLiteral("German")), user);
 }
 
 QString mainWindowCaption(const Session& session) {

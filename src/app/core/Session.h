@@ -31,7 +31,13 @@ struct Session {
     // Whether the header data dialog was opened from the main window (the main window is shown again
     // when it closes) or from the report layout editor (whose grid follows its list).
     bool headerDialogFromMainWindow = true;
+    // The language whose file gave the texts in force; empty while only the built-in texts are.
+    QString activeLanguage = {};
 };
+
+// Loads the language's file; a failure is told to the user and leaves the texts in force. Tables no
+// file has filled take the built-in German texts.
+void loadLanguage(Session& session, const QString& language, UserInteraction& user);
 
 // Loads the language stored in the settings (German when none is stored yet).
 void applyStoredLanguage(Session& session, UserInteraction& user);

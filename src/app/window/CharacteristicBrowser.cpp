@@ -1,12 +1,16 @@
 #include "app/window/CharacteristicBrowser.h"
 
 #include "app/core/CharacteristicDisplay.h"
+#include "app/core/CharacteristicListModel.h"
+#include "app/core/MarkingRanges.h"
 #include "app/core/Session.h"
 #include "settings/SettingTexts.h"
 #include "util/UserInteraction.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QListWidget>
 #include <QLocale>
 #include <QTableWidget>
@@ -35,8 +39,16 @@ QTableWidgetItem* valueItem(QTableWidget* grid, int row) {
 
 CharacteristicBrowser::CharacteristicBrowser(Widgets widgets, const Session& session, UserInteraction& user,
                                              QObject* parent)
-    : QObject(parent), widgets_(widgets), session_(session), user_(user) {
-    connect(widgets_.list, &QListWidget::itemClicked, this, &CharacteristicBrowser::showPickedItem);
+    : QObject(parent),
+      widgets_(widgets),
+      model_(new CharacteristicListModel(session.values, this)),
+      session_(session),
+      user_(user) {
+    widgets_.list->setModel(model_);
+    // Clicks and keys both pick the characteristic the value grid shows.
+    connect(widgets_.list, &QListView::clicked, this, &CharacteristicBrowser::showPickedItem);
+    connect(widgets_.list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CharacteristicBrowser::showPickedItem);
 }
 
 bool CharacteristicBrowser::toleranceRule() const {
@@ -45,12 +57,7 @@ bool CharacteristicBrowser::toleranceRule() const {
 
 void CharacteristicBrowser::fillList() {
     // Every row is listed: a row without a name stays in the marking and in every output.
-    const bool rule = toleranceRule();
-    QStringList entries;
-    for (const CharacteristicRecord& row : session_.values.rows()) {
-        entries.append(listEntryText(row, rule));
-    }
-    widgets_.list->addItems(entries);
+    model_->showRows(toleranceRule());
     if (!session_.arguments.isUnattended() || session_.arguments.runMode() == RunMode::Online) {
         widgets_.list->setFocus();
     }
@@ -58,8 +65,9 @@ void CharacteristicBrowser::fillList() {
 }
 
 void CharacteristicBrowser::clear() {
-    widgets_.list->clear();
+    model_->clear();
     widgets_.comments->clear();
+    shownRow_ = 0;
 }
 
 void CharacteristicBrowser::clearValues() {
@@ -70,20 +78,22 @@ void CharacteristicBrowser::clearValues() {
     }
 }
 
-void CharacteristicBrowser::showPickedItem() {
+void CharacteristicBrowser::showPickedItem(const QModelIndex& index) {
+    if (!index.isValid()) {
+        return;
+    }
     widgets_.comments->clear();
-    showRow(widgets_.list->currentRow() + 1, true);
+    showRow(index.row() + 1, true);
 }
 
 void CharacteristicBrowser::showRow(int number, bool picked) {
     clearValues();
     const CharacteristicRecord* row = session_.values.row(number);
+    shownRow_ = row != nullptr ? number : 0;
     if (row == nullptr) {
         return;
     }
-    const QListWidgetItem* entry = widgets_.list->item(number - 1);
-    const auto texts =
-        valueGridTexts(*row, entry != nullptr ? entry->text() : QString(), QLocale().decimalPoint().at(0));
+    const auto texts = valueGridTexts(*row, model_->entryText(number), QLocale().decimalPoint().at(0));
     const QColor colour = colourOf(picked ? pickedColour(*row) : firstShownColour(*row));
     for (int gridRow = 1; gridRow < kValueGridRowCount; ++gridRow) {
         QTableWidgetItem* item = valueItem(widgets_.valueGrid, gridRow);
@@ -111,18 +121,14 @@ void CharacteristicBrowser::pressMarkButton(MarkButton button) {
 }
 
 Selection CharacteristicBrowser::selection() const {
-    Selection selected(static_cast<std::size_t>(widgets_.list->count()), false);
-    for (int i = 0; i < widgets_.list->count(); ++i) {
-        selected[static_cast<std::size_t>(i)] = widgets_.list->item(i)->isSelected();
-    }
-    return selected;
+    return markingOf(widgets_.list->selectionModel()->selection(), model_->rowCount());
 }
 
 void CharacteristicBrowser::setSelection(const Selection& selection) {
-    for (int i = 0; i < widgets_.list->count(); ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        widgets_.list->item(i)->setSelected(index < selection.size() && selection[index]);
-    }
+    QItemSelectionModel* selectionModel = widgets_.list->selectionModel();
+    // Emptied first, so that the new runs are not compared with the old ones one by one.
+    selectionModel->clearSelection();
+    selectionModel->select(itemSelectionOf(selection, *model_), QItemSelectionModel::Select);
 }
 
 }  // namespace korvex

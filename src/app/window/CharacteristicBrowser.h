@@ -4,12 +4,15 @@
 
 #include <QObject>
 
+class QListView;
 class QListWidget;
+class QModelIndex;
 class QTableWidget;
 
 namespace korvex {
 
 struct Session;
+class CharacteristicListModel;
 class UserInteraction;
 
 // Links the characteristic list (lst_MM_ID), the value grid of one characteristic and its comment
@@ -19,7 +22,7 @@ class CharacteristicBrowser : public QObject {
     Q_OBJECT
   public:
     struct Widgets {
-        QListWidget* list;
+        QListView* list;
         QTableWidget* valueGrid;
         QListWidget* comments;
     };
@@ -34,14 +37,19 @@ class CharacteristicBrowser : public QObject {
 
     void pressMarkButton(MarkButton button);
     Selection selection() const;
+    // Replaces the marking in one step.
     void setSelection(const Selection& selection);
+    // The row the value grid shows (1-based), 0 when none.
+    int shownRow() const { return shownRow_; }
 
   private:
     void showRow(int number, bool picked);
-    void showPickedItem();
+    void showPickedItem(const QModelIndex& index);
     bool toleranceRule() const;
 
     Widgets widgets_;
+    CharacteristicListModel* model_;
+    int shownRow_ = 0;
     const Session& session_;
     UserInteraction& user_;
 };

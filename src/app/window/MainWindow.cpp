@@ -9,12 +9,14 @@
 #include "app/window/AboutDialog.h"
 #include "app/window/BatchFileDialog.h"
 #include "app/window/CharacteristicBrowser.h"
+#include "app/window/ElidedLabel.h"
 #include "app/window/EvaluationPanel.h"
 #include "app/window/MainWindowActions.h"
 #include "app/window/SavePartProgramDialog.h"
 #include "app/window/WidgetUserInteraction.h"
 #include "app/window/WindowPositionDialog.h"
 #include "app/window/common/DialogParts.h"
+#include "app/window/common/WindowOnTop.h"
 #include "app/window/output/AsciiSetupDialog.h"
 #include "app/window/output/OutputFileSetupDialog.h"
 #include "app/window/output/SelectFolderDialog.h"
@@ -30,22 +32,30 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace korvex {
 namespace {
 
 constexpr int kValueGridRows = 24;
+constexpr int kMinimumValueColumnWidth = 160;
+// How long the window waits for the window manager's frame before it is placed: 100 times 20 ms.
+constexpr int kFrameWaits = 100;
+constexpr int kFrameWaitMs = 20;
 
 // The frames of the window, in the order of their captions (MainWindow entries 30, 63, 39, 70, 36).
 constexpr std::size_t kProgramFrame = 0;
@@ -139,6 +149,7 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     connectRunActions();
     connect(actions_->windowPosition, &QAction::triggered, this, &MainWindow::openWindowPosition);
     connect(actions_, &MainWindowActions::languageChosen, this, &MainWindow::switchLanguage);
+    connect(actions_, &MainWindowActions::languageMenuOpening, this, &MainWindow::markLanguages);
     connect(actions_->about, &QAction::triggered, this, &MainWindow::openAbout);
     connect(actions_->batchFile, &QAction::triggered, this, &MainWindow::openBatchFile);
     connect(actions_->savePartProgram, &QAction::triggered, this, &MainWindow::openSavePartProgram);
@@ -154,7 +165,7 @@ QWidget* MainWindow::buildProgramFrame() {
     const char* valueNames[] = {"lbl_Programmname", "lblProgName", "lblIndex", "lblZgNr"};
     for (std::size_t i = 0; i < programValues_.size(); ++i) {
         programCaptions_[i] = new QLabel;
-        programValues_[i] = named<QLabel>(QString::fromLatin1(valueNames[i]), nullptr);
+        programValues_[i] = named<ElidedLabel>(QString::fromLatin1(valueNames[i]), nullptr);
         programValues_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         QFont bold = programValues_[i]->font();
         bold.setBold(true);
@@ -166,9 +177,10 @@ QWidget* MainWindow::buildProgramFrame() {
 }
 
 QWidget* MainWindow::buildCharacteristicFrame() {
-    characteristicList_ = new QListWidget;
+    characteristicList_ = new QListView;
     characteristicList_->setObjectName(QStringLiteral("lst_MM_ID"));
     characteristicList_->setSelectionMode(QAbstractItemView::MultiSelection);
+    characteristicList_->setUniformItemSizes(true);
     characteristicList_->setMinimumWidth(220);
 
     auto* buttons = new QHBoxLayout;
@@ -200,6 +212,8 @@ QWidget* MainWindow::buildValueFrame() {
     valueGrid_ = namedGrid("FlexGridMerkmalswerte", kValueGridRows, 2);
     valueGrid_->horizontalHeader()->hide();
     valueGrid_->setColumnWidth(0, 1700 / 15 + 20);
+    // However narrow the window, the values keep a column that shows a number whole.
+    valueGrid_->setMinimumWidth(valueGrid_->columnWidth(0) + kMinimumValueColumnWidth);
     valueGrid_->setMinimumHeight(valueGrid_->verticalHeader()->defaultSectionSize() * kValueGridRows + 4);
     valueGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QVBoxLayout;
@@ -229,7 +243,6 @@ QWidget* MainWindow::buildHeaderDataFrame() {
 
 void MainWindow::load() {
     applyStoredLanguage(session_, *user_);
-    moveToStoredPosition();
     const bool header = settingIsTrue(session_.settings.readSetting(keys::kHeader, QStringLiteral("1")));
     session_.headerData.setNames(
         header ? readHeaderDataNames(session_.programFolder, session_.language.codePage()) : QStringList());
@@ -237,14 +250,37 @@ void MainWindow::load() {
     applyLanguage();
 }
 
-void MainWindow::moveToStoredPosition() {
+void MainWindow::showAtStoredPosition() {
+    // The stored position is that of the frame, as "read current position" and Cancel take it. A
+    // window manager frames the window only after it is shown, and until then a position places
+    // the inside of the window; so the position is applied again once the frame is there.
     const auto top = pixelsFromTwipsText(session_.settings.readSetting(keys::kTop, QStringLiteral("1")));
     const auto left = pixelsFromTwipsText(session_.settings.readSetting(keys::kLeft, QStringLiteral("1")));
-    move(left.value_or(x()), top.value_or(y()));
+    // Set before showing: changing the flag of a shown window maps it anew, frameless at first.
+    setWindowOnTop(this, true);
+    show();
+    if (top && left) {
+        move(*left, *top);
+        placeOnceFramed(QPoint(*left, *top), kFrameWaits);
+    }
+}
+
+void MainWindow::placeOnceFramed(QPoint position, int waitsLeft) {
+    // The window manager tells the frame when it has made it, and shows the window after that;
+    // without a window manager there never is a frame.
+    const QWindow* window = windowHandle();
+    if (window != nullptr && window->isExposed() && !window->frameMargins().isNull()) {
+        move(position);
+        return;
+    }
+    if (waitsLeft > 0) {
+        QTimer::singleShot(kFrameWaitMs, this,
+                           [this, position, waitsLeft] { placeOnceFramed(position, waitsLeft - 1); });
+    }
 }
 
 void MainWindow::switchLanguage(const QString& language) {
-    changeLanguage(language, session_.programFolder, session_.language, *user_);
+    loadLanguage(session_, language, *user_);
     // The chosen name is stored even when its file is missing, so the next start tells it again.
     if (!session_.settings.writeSetting(keys::kLanguage, language)) {
         tellSettingsNotStored(*user_, session_.language);
@@ -257,6 +293,8 @@ void MainWindow::applyLanguage() {
     setWindowTitle(mainWindowCaption(session_));
     const auto text = [&](int entry) { return language.text(LanguageTable::MainWindow, entry); };
     actions_->applyLanguage(language);
+    markLanguages();
+    qtTranslation_.follow(session_.activeLanguage);
     evaluation_->applyLanguage(language);
 
     const std::array<int, 5> frameEntries = {30, 63, 39, 70, 36};
@@ -266,8 +304,8 @@ void MainWindow::applyLanguage() {
     for (std::size_t i = 0; i < programCaptions_.size(); ++i) {
         programCaptions_[i]->setText(text(31 + static_cast<int>(i)));
     }
-    if (programValues_[0]->text().isEmpty()) {
-        programValues_[0]->setText(text(35));
+    if (!programShown_) {
+        programValues_[0]->setFullText(text(35));
     }
     for (std::size_t i = 0; i < markButtons_.size(); ++i) {
         markButtons_[i]->setToolTip(text(64 + static_cast<int>(i)));
@@ -285,7 +323,14 @@ void MainWindow::applyLanguage() {
         valueGrid_->setItem(row, 0, new QTableWidgetItem(u' ' + valueGridLabel(language, row)));
     }
     headerGrid_->setHorizontalHeaderLabels({u' ' + text(37) + u' ', u' ' + text(38) + u' '});
-    statusBar()->showMessage(language.text(LanguageTable::StatusBar, 12));
+    // The panel says again, in the new language, what it said last about the capture.
+    ownUser_->setStatusText(language.text(LanguageTable::StatusBar, statusEntry_));
+}
+
+void MainWindow::markLanguages() {
+    actions_->markLanguages(session_.activeLanguage, [this](const QString& language) {
+        return QFileInfo::exists(languageFilePath(session_.programFolder, language));
+    });
 }
 
 void MainWindow::connectMarkButtons() {
@@ -300,7 +345,11 @@ void MainWindow::connectMarkButtons() {
 }
 
 void MainWindow::connectRunActions() {
-    connect(actions_->online, &QAction::triggered, runControl_, &RunControl::toggleOnlineReceive);
+    connect(actions_->online, &QAction::triggered, this, [this] {
+        runControl_->toggleOnlineReceive();
+        // The button is pressed only while the capture is on, whatever the click did to it.
+        actions_->setOnlinePressed(runControl_->isCapturing());
+    });
     connect(actions_->readOffline, &QAction::triggered, this, [this] {
         runControl_->readProgramOffline();
         valueGrid_->setEnabled(true);
@@ -308,10 +357,11 @@ void MainWindow::connectRunActions() {
     connect(actions_->asciiOutput, &QAction::triggered, runControl_, &RunControl::writeAsciiOutput);
     connect(actions_->fillReport, &QAction::triggered, this, &MainWindow::fillReportFromToolbar);
     connect(valueGrid_, &QTableWidget::cellDoubleClicked, this,
-            [this] { runControl_->locateInHost(characteristicList_->currentRow() + 1); });
+            [this] { runControl_->locateInHost(browser_->shownRow()); });
     connect(actions_->outputFileSettings, &QAction::triggered, this, &MainWindow::openOutputFileSettings);
-    connect(actions_->asciiSettings, &QAction::triggered, this,
-            [this] { showDialog(new AsciiSetupDialog(outputDialogContext(), this)); });
+    connect(actions_->asciiSettings, &QAction::triggered, this, [this] {
+        asciiSettingsDialog_.open([this] { return new AsciiSetupDialog(outputDialogContext(), this); });
+    });
     // What this version cannot do yet stays visible but disabled.
     for (QAction* action : {actions_->liveProtocol}) {
         action->setEnabled(false);
@@ -326,38 +376,39 @@ OutputDialogContext MainWindow::outputDialogContext() {
     return {session_.settings, session_.language, *user_, session_.programFolder};
 }
 
-void MainWindow::showDialog(QDialog* dialog) {
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
-}
-
 void MainWindow::openOutputFileSettings() {
-    auto* dialog = new OutputFileSetupDialog(outputDialogContext(), this);
-    connect(dialog, &OutputFileSetupDialog::headerDataSwitched, this, [this](bool visible) {
-        session_.headerData.setNames(
-            visible ? readHeaderDataNames(session_.programFolder, session_.language.codePage())
-                    : QStringList());
-        showHeaderDataFrame(visible);
+    outputFileSettingsDialog_.open([this] {
+        auto* dialog = new OutputFileSetupDialog(outputDialogContext(), this);
+        connect(dialog, &OutputFileSetupDialog::headerDataSwitched, this, [this](bool visible) {
+            session_.headerData.setNames(
+                visible ? readHeaderDataNames(session_.programFolder, session_.language.codePage())
+                        : QStringList());
+            showHeaderDataFrame(visible);
+        });
+        return dialog;
     });
-    showDialog(dialog);
 }
 
 void MainWindow::openHeaderData() {
-    session_.headerDialogFromMainWindow = true;
-    auto* dialog = new HeaderDataDialog(session_, *user_, this);
-    connect(dialog, &HeaderDataDialog::namesConfirmed, this, [this](const QStringList& names) {
-        takeOverHeaderNames(session_, names);
-        rebuildHeaderGrid();
+    headerDataDialog_.open([this] {
+        session_.headerDialogFromMainWindow = true;
+        auto* dialog = new HeaderDataDialog(session_, *user_, this);
+        connect(dialog, &HeaderDataDialog::namesConfirmed, this, [this](const QStringList& names) {
+            takeOverHeaderNames(session_, names);
+            rebuildHeaderGrid();
+        });
+        return dialog;
     });
-    dialog->show();
 }
 
 void MainWindow::openReportDesign() {
-    auto* dialog = new ReportDesignDialog(session_, *user_, this);
-    connect(dialog, &ReportDesignDialog::headerDataChanged, this, &MainWindow::rebuildHeaderGrid);
-    connect(dialog, &ReportDesignDialog::layoutFileChanged, this,
-            [this] { setWindowTitle(mainWindowCaption(session_)); });
-    dialog->show();
+    reportDesignDialog_.open([this] {
+        auto* dialog = new ReportDesignDialog(session_, *user_, this);
+        connect(dialog, &ReportDesignDialog::headerDataChanged, this, &MainWindow::rebuildHeaderGrid);
+        connect(dialog, &ReportDesignDialog::layoutFileChanged, this,
+                [this] { setWindowTitle(mainWindowCaption(session_)); });
+        return dialog;
+    });
 }
 
 void MainWindow::rebuildHeaderGrid() {
@@ -365,10 +416,11 @@ void MainWindow::rebuildHeaderGrid() {
 }
 
 void MainWindow::showProgramLabels(const ProgramLabels& labels) {
-    programValues_[0]->setText(labels.fileName);
-    programValues_[1]->setText(labels.name);
-    programValues_[2]->setText(labels.revision);
-    programValues_[3]->setText(labels.drawingNumber);
+    programShown_ = true;
+    programValues_[0]->setFullText(labels.fileName);
+    programValues_[1]->setFullText(labels.name);
+    programValues_[2]->setFullText(labels.revision);
+    programValues_[3]->setFullText(labels.drawingNumber);
 }
 
 void MainWindow::clearCharacteristics() {
@@ -386,7 +438,8 @@ void MainWindow::showCharacteristics() {
 
 void MainWindow::showCaptureState(bool on) {
     actions_->setOnlinePressed(on);
-    statusBar()->showMessage(session_.language.text(LanguageTable::StatusBar, on ? 13 : 14));
+    statusEntry_ = on ? kCaptureOnStatus : kCaptureOffStatus;
+    ownUser_->setStatusText(session_.language.text(LanguageTable::StatusBar, statusEntry_));
     if (!on && isMinimized()) {
         showNormal();
     }
@@ -405,10 +458,12 @@ void MainWindow::setSelection(const Selection& selection) {
 }
 
 void MainWindow::askForOutputFolder() {
-    auto* dialog = new SelectFolderDialog(outputDialogContext(), this);
-    connect(dialog, &SelectFolderDialog::folderConfirmed, runControl_,
-            &RunControl::writeAsciiIntoChosenFolder);
-    showDialog(dialog);
+    selectFolderDialog_.open([this] {
+        auto* dialog = new SelectFolderDialog(outputDialogContext(), this);
+        connect(dialog, &SelectFolderDialog::folderConfirmed, runControl_,
+                &RunControl::writeAsciiIntoChosenFolder);
+        return dialog;
+    });
 }
 
 void MainWindow::endProgram(int exitStatus) {
@@ -460,26 +515,33 @@ void MainWindow::showLamps(const TrafficLightColours& colours) {
 }
 
 void MainWindow::openWindowPosition() {
-    (new WindowPositionDialog(*this, session_, *user_))->show();
+    windowPositionDialog_.open([this] { return new WindowPositionDialog(*this, session_, *user_); });
 }
 
 void MainWindow::openAbout() {
-    (new AboutDialog(this, session_.language))->show();
+    aboutDialog_.open([this] { return new AboutDialog(this, session_.language); });
 }
 
 void MainWindow::openBatchFile() {
-    auto* dialog = new BatchFileDialog(this, session_, *user_, QCoreApplication::applicationFilePath(),
-                                       chooseFileToOpen);
-    // The main window steps aside while the batch file is made.
-    connect(dialog, &QDialog::finished, this, &QWidget::show);
-    hide();
-    dialog->show();
+    batchFileDialog_.open([this] {
+        auto* dialog = new BatchFileDialog(this, session_, *user_, QCoreApplication::applicationFilePath(),
+                                           chooseFileToOpen);
+        // The main window steps aside while the batch file is made.
+        connect(dialog, &QDialog::finished, this, &QWidget::show);
+        hide();
+        return dialog;
+    });
 }
 
 void MainWindow::openSavePartProgram() {
+    if (savePartProgramDialog_.bringToFront()) {
+        return;
+    }
     const QDateTime openedAt = QDateTime::currentDateTime();
     if (auto program = openPartProgram(hostConnector_, session_.language, *user_)) {
-        (new SavePartProgramDialog(this, std::move(*program), openedAt, session_.language, *user_))->show();
+        savePartProgramDialog_.open([&] {
+            return new SavePartProgramDialog(this, std::move(*program), openedAt, session_.language, *user_);
+        });
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/core/QtTranslation.h"
 #include "app/core/RunView.h"
+#include "app/window/SingleDialog.h"
 #include "app/window/output/OutputDialogContext.h"
 
 #include <QMainWindow>
@@ -8,9 +10,9 @@
 #include <array>
 #include <memory>
 
-class QDialog;
 class QGroupBox;
 class QLabel;
+class QListView;
 class QListWidget;
 class QTableWidget;
 class QToolButton;
@@ -20,6 +22,7 @@ namespace korvex {
 struct Session;
 struct TrafficLightColours;
 class CharacteristicBrowser;
+class ElidedLabel;
 class HostConnector;
 class ReportOutput;
 class RunControl;
@@ -48,8 +51,10 @@ class MainWindow : public QMainWindow, public RunView {
     CharacteristicBrowser& browser() { return *browser_; }
     RunControl& runControl() { return *runControl_; }
 
-    // The start-up of the window: the stored language, position and header data, then every text.
+    // The start-up of the window: the stored language and header data, then every text.
     void load();
+    // Shows the window, on top of all others, with its frame where the settings TOP and LEFT put it.
+    void showAtStoredPosition();
     // Sets the caption and every tool tip and label from the language tables.
     void applyLanguage();
     // Shows or hides the header data and fills its grid with the variable names of the list.
@@ -84,11 +89,14 @@ class MainWindow : public QMainWindow, public RunView {
     void connectMarkButtons();
     void connectRunActions();
     OutputDialogContext outputDialogContext();
-    void showDialog(QDialog* dialog);
     void openOutputFileSettings();
     void dimEvaluation();
-    void moveToStoredPosition();
+    // Moves the frame to the position once the window manager has framed the window, waiting for
+    // that at most `waitsLeft` times.
+    void placeOnceFramed(QPoint position, int waitsLeft);
     void switchLanguage(const QString& language);
+    // The language menu shows the active language and which languages have a file.
+    void markLanguages();
     void showLamps(const TrafficLightColours& colours);
     void openWindowPosition();
     void openAbout();
@@ -107,16 +115,33 @@ class MainWindow : public QMainWindow, public RunView {
     std::unique_ptr<ReportOutput> ownReport_;
     ReportOutput* report_ = nullptr;
     std::array<QLabel*, 4> programCaptions_{};
-    std::array<QLabel*, 4> programValues_{};
+    std::array<ElidedLabel*, 4> programValues_{};
     std::array<QToolButton*, 6> markButtons_{};
     std::array<QGroupBox*, 5> frames_{};
-    QListWidget* characteristicList_ = nullptr;
+    QListView* characteristicList_ = nullptr;
     QTableWidget* valueGrid_ = nullptr;
     QListWidget* commentList_ = nullptr;
     QTableWidget* headerGrid_ = nullptr;
     EvaluationPanel* evaluation_ = nullptr;
     CharacteristicBrowser* browser_ = nullptr;
     RunControl* runControl_ = nullptr;
+    QtTranslation qtTranslation_;
+    SingleDialog outputFileSettingsDialog_;
+    SingleDialog asciiSettingsDialog_;
+    SingleDialog selectFolderDialog_;
+    SingleDialog windowPositionDialog_;
+    SingleDialog aboutDialog_;
+    SingleDialog batchFileDialog_;
+    SingleDialog savePartProgramDialog_;
+    SingleDialog headerDataDialog_;
+    SingleDialog reportDesignDialog_;
+    // Whether the program labels show a part program, or still the text that none was read.
+    bool programShown_ = false;
+    // The StatusBar entry of the capture state the status panel shows.
+    static constexpr int kReadyStatus = 12;
+    static constexpr int kCaptureOnStatus = 13;
+    static constexpr int kCaptureOffStatus = 14;
+    int statusEntry_ = kReadyStatus;
 };
 
 }  // namespace korvex

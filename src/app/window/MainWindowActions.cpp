@@ -72,9 +72,11 @@ void MainWindowActions::buildMenus(QMainWindow& window) {
                         languageAction(language, "menuItalian", "Italian"),
                         languageAction(language, "menuSpanish", "Spanish"),
                         languageAction(language, "menuPortuguese", "Portuguese"),
-                        languageAction(language, "menuCzech", "Czech")};
+                        languageAction(language, "menuCzech", "Czech"),
+                        languageAction(language, "menuUngarisch", "Hungary")};
     // The Hungarian item keeps its built-in caption in every language.
-    languageAction(language, "menuUngarisch", "Hungary")->setText(QStringLiteral("Hungary"));
+    languageActions_.back()->setText(QStringLiteral("Hungary"));
+    connect(language, &QMenu::aboutToShow, this, &MainWindowActions::languageMenuOpening);
     file->addSeparator();
     file->addAction(exit);
 
@@ -95,6 +97,8 @@ QAction* MainWindowActions::languageAction(QMenu* menu, const char* objectName, 
     QAction* action = namedAction(this, objectName);
     menu->addAction(action);
     const QString name = QString::fromLatin1(language);
+    action->setData(name);
+    action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, name] { Q_EMIT languageChosen(name); });
     return action;
 }
@@ -111,7 +115,7 @@ void MainWindowActions::applyLanguage(const LanguageTables& language) {
         // File, settings, actions, help (entries 3 to 6), then the language submenu (entry 7).
         menus_[i]->setTitle(text(3 + static_cast<int>(i)));
     }
-    for (std::size_t i = 0; i < languageActions_.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < languageActions_.size(); ++i) {
         languageActions_[i]->setText(text(8 + static_cast<int>(i)));
     }
     exit->setText(text(15));
@@ -121,6 +125,15 @@ void MainWindowActions::applyLanguage(const LanguageTables& language) {
         items[i]->setText(text(16 + static_cast<int>(i)));
     }
     about->setText(text(23));
+}
+
+void MainWindowActions::markLanguages(const QString& active,
+                                      const std::function<bool(const QString&)>& isAvailable) {
+    for (QAction* action : languageActions_) {
+        const QString name = action->data().toString();
+        action->setChecked(name == active);
+        action->setEnabled(isAvailable(name));
+    }
 }
 
 void MainWindowActions::setOnlinePressed(bool pressed) {

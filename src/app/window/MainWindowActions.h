@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QMainWindow;
@@ -21,6 +22,8 @@ class MainWindowActions : public QObject {
     explicit MainWindowActions(QMainWindow& window);
 
     void applyLanguage(const LanguageTables& language);
+    // Ticks the active language's item and enables only the items of languages that are available.
+    void markLanguages(const QString& active, const std::function<bool(const QString&)>& isAvailable);
     // Toolbar button 1 shows whether online capture is on.
     void setOnlinePressed(bool pressed);
 
@@ -43,6 +46,8 @@ class MainWindowActions : public QObject {
   Q_SIGNALS:
     // A language menu item was chosen: the name of its language file.
     void languageChosen(const QString& language);
+    // The language menu is about to open.
+    void languageMenuOpening();
 
   private:
     void buildToolbar(QMainWindow& window);
@@ -51,7 +56,8 @@ class MainWindowActions : public QObject {
 
     QToolBar* toolbar_;
     std::array<QMenu*, 5> menus_{};
-    std::array<QAction*, 7> languageActions_{};
+    // The translated language items, then the Hungarian one, which keeps its caption.
+    std::array<QAction*, 8> languageActions_{};
 };
 
 }  // namespace korvex

@@ -3,6 +3,7 @@
 #include "util/AppVersion.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -85,9 +86,15 @@ bool hasDisplay() {
 }  // namespace
 
 WidgetUserInteraction::WidgetUserInteraction(QMainWindow* window, bool unattended)
-    : window_(window), progress_(new QProgressBar(window)), unattended_(unattended) {
+    : window_(window),
+      statusPanel_(new QLabel(window)),
+      progress_(new QProgressBar(window)),
+      unattended_(unattended) {
+    statusPanel_->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    statusPanel_->setMinimumWidth(1);  // a long text is cut, never widens the window
     progress_->setObjectName(QStringLiteral("ProgressBar_Hauptfenster"));
     progress_->setVisible(false);
+    window->statusBar()->addPermanentWidget(statusPanel_, 1);
     window->statusBar()->addPermanentWidget(progress_);
 }
 
@@ -105,8 +112,8 @@ MessageAnswer WidgetUserInteraction::showMessage(const Message& message) {
 }
 
 void WidgetUserInteraction::setStatusText(const QString& text) {
-    if (window_) {
-        window_->statusBar()->showMessage(text);
+    if (statusPanel_) {
+        statusPanel_->setText(text);
     }
 }
 

@@ -4,12 +4,14 @@
 
 #include <QPointer>
 
+class QLabel;
 class QMainWindow;
 class QProgressBar;
 
 namespace korvex {
 
-// Message boxes over the main window, its status bar text and its progress bar. In an unattended run every
+// Message boxes over the main window, the first panel of its status bar and its progress bar. The
+// panel is a permanent one, so that menus and tool tips never wipe what it says. In an unattended run every
 // message is also written to standard error, and where no display exists a box is answered with its default
 // at once, so a measuring run is never held up by a box nobody can see.
 class WidgetUserInteraction : public UserInteraction {
@@ -22,6 +24,7 @@ class WidgetUserInteraction : public UserInteraction {
 
   private:
     QPointer<QMainWindow> window_;
+    QPointer<QLabel> statusPanel_;
     QPointer<QProgressBar> progress_;
     bool unattended_;
 };

@@ -3,7 +3,6 @@
 #include "app/core/Session.h"
 #include "app/core/SpreadsheetVersion.h"
 #include "app/window/MainWindow.h"
-#include "app/window/common/WindowOnTop.h"
 #include "host/HostConnector.h"
 #include "report/xlsx/XlsxApplication.h"
 #include "settings/SettingsLocations.h"
@@ -62,8 +61,7 @@ int main(int argc, char* argv[]) {
         return reportWithoutDisplay(session, window);
     }
     window.resize(1120, 780);
-    window.show();
-    korvex::setWindowOnTop(&window, true);
+    window.showAtStoredPosition();
     window.runControl().dispatchStartArguments();
     return QApplication::exec();
 }
