@@ -5,16 +5,16 @@
 #include "host/HostPartProgram.h"
 #include "output/AsciiLineBuilder.h"
 #include "output/AsciiWriteSettings.h"
-#include "util/MessageBoxen.h"
 #include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
 #include "util/AnsiCodec.h"
+#include "util/AtomicFile.h"
 #include "util/LanguageTables.h"
+#include "util/MessageBoxen.h"
 #include "util/UserInteraction.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace korvex {
 namespace {
@@ -90,11 +90,6 @@ bool anySelected(const std::vector<bool>& selected) {
     return std::find(selected.begin(), selected.end(), true) != selected.end();
 }
 
-bool saveWhole(const QString& path, const QByteArray& content) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
-}
-
 class AsciiFileWriter {
   public:
     AsciiFileWriter(const AsciiOutputSources& sources, const AsciiOutputContext& context)
@@ -120,7 +115,7 @@ class AsciiFileWriter {
             return fail(MessageIcon::Critical, {kSettingsUnreadableEntry, kOpenAsciiFormatEntry});
         }
         const std::optional<QString> path = fileName(*settings);
-        if (!path || !saveWhole(*path, encodeAnsi(fileText(*settings)))) {
+        if (!path || replaceFileAtomically(*path, encodeAnsi(fileText(*settings))).has_value()) {
             return fail(MessageIcon::Critical, {kCannotCreateFileEntry});
         }
         return true;

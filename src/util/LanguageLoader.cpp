@@ -1,13 +1,13 @@
 #include "util/LanguageLoader.h"
 
 #include "util/AnsiCodec.h"
+#include "util/AtomicFile.h"
 #include "util/LanguageTables.h"
 #include "util/ProgramFolder.h"
 #include "util/TextLines.h"
 #include "util/UserInteraction.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace korvex {
 namespace {
@@ -17,13 +17,13 @@ bool copyFileAtomically(const QString& source, const QString& target) {
     if (!in.open(QIODevice::ReadOnly)) {
         return false;
     }
-    QSaveFile out(target);
-    return out.open(QIODevice::WriteOnly) && out.write(in.readAll()) == in.size() && out.commit();
+    const QByteArray content = in.readAll();
+    return in.error() == QFileDevice::NoError && !replaceFileAtomically(target, content).has_value();
 }
 
 void tellMissingFile(const QString& sourcePath, UserInteraction& user) {
     user.showMessage({.text = QStringLiteral("Language file %1 did not exist.").arg(sourcePath),
-                             .icon = MessageIcon::Information});
+                      .icon = MessageIcon::Information});
 }
 
 void tellUnusableFile(UserInteraction& user) {

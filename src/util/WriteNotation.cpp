@@ -1,11 +1,11 @@
 #include "util/WriteNotation.h"
 
 #include "util/AnsiCodec.h"
+#include "util/AtomicFile.h"
 #include "util/TextLines.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -58,9 +58,7 @@ QByteArray NotationWriter::bytes() const {
 }
 
 bool NotationWriter::saveTo(const QString& path) const {
-    const QByteArray content = bytes();
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    return !replaceFileAtomically(path, bytes()).has_value();
 }
 
 NotationReader::NotationReader(const QByteArray& bytes) : values_(parse(decodeAnsi(bytes))) {}

@@ -5,6 +5,7 @@
 #include "report/xlsx/XlsxApplication.h"
 #include "report/xlsx/XlsxWorkbook.h"
 #include "report/xlsx/ZipPackage.h"
+#include "support/FullDisk.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@ namespace korvex {
 namespace {
 
 using xlsx::XlsxWorkbook;
+using namespace Qt::Literals::StringLiterals;
 
 std::unique_ptr<XlsxWorkbook> reopen(const QString& path) {
     auto workbook = XlsxWorkbook::open(path);
@@ -198,6 +200,22 @@ TEST_F(XlsxWorkbookTest, SavesAtomicallyAndNeverLeavesAHalfWrittenFile) {
     ASSERT_TRUE(reopened);
     EXPECT_EQ(reopened->activeSheet()->readText({1, 1}), u"7");
     EXPECT_EQ(reopened->path(), file("book.xlsx"));
+}
+
+TEST_F(XlsxWorkbookTest, ASaveBeyondTheFileSizeLimitKeepsTheOldWorkbookAndSaysWhy) {
+    const QByteArray old = test::readFile(test::xlsxFixture(QStringLiteral("template-openpyxl.xlsx")));
+    test::writeFile(file("book.xlsx"), old);
+    auto workbook = reopen(file("book.xlsx"));
+    ASSERT_TRUE(workbook);
+    workbook->activeSheet()->writeNumber({1, 1}, 7);
+    // Small enough for the save file's buffer: the failure shows only when the buffer is written.
+    const bool refused = test::passesUnderFileSizeLimit(1024, [&] {
+        const SpreadsheetStatus saved = workbook->save();
+        return !saved && saved.error().contains(file("book.xlsx"));
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(test::readFile(file("book.xlsx")), old);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"book.xlsx"_s});
 }
 
 TEST_F(XlsxWorkbookTest, AddsAndRenamesSheetsOnlyUnderValidUniqueNames) {

@@ -1,12 +1,12 @@
 #include "host/sim/PartProgramFile.h"
 
 #include "host/sim/JsonObjectReader.h"
+#include "util/AtomicFile.h"
 #include "util/TextLines.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <array>
 #include <limits>
@@ -380,10 +380,7 @@ QByteArray partProgramJson(const SimProgram& program) {
 }
 
 QString savePartProgramFile(const SimProgram& program, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(partProgramJson(program)) < 0 || !file.commit())
-        return file.errorString();
-    return {};
+    return replaceFileAtomically(path, partProgramJson(program)).value_or(QString());
 }
 
 }  // namespace korvex

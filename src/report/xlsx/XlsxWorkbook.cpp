@@ -8,9 +8,9 @@
 #include "report/xlsx/SheetNames.h"
 #include "report/xlsx/StyleSheet.h"
 #include "report/xlsx/XmlPart.h"
+#include "util/AtomicFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -508,10 +508,9 @@ SpreadsheetStatus XlsxWorkbook::saveAs(const QString& path) {
         return SpreadsheetError{
             QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, bytes.error())};
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
+    if (const std::optional<QString> failure = replaceFileAtomically(path, *bytes)) {
         return SpreadsheetError{
-            QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, file.errorString())};
+            QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, *failure)};
     }
     path_ = path;
     return {};
