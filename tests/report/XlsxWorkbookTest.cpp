@@ -202,6 +202,33 @@ TEST_F(XlsxWorkbookTest, SavesAtomicallyAndNeverLeavesAHalfWrittenFile) {
     EXPECT_EQ(reopened->path(), file("book.xlsx"));
 }
 
+TEST_F(XlsxWorkbookTest, WritesDatesInTheDaySystemOfTheWorkbook) {
+    auto from1904 = reopen(test::xlsxFixture(QStringLiteral("template-features.xlsx")));
+    ASSERT_TRUE(from1904);
+    std::unique_ptr<XlsxWorkbook> from1900 = XlsxWorkbook::createEmpty();
+    for (Worksheet* sheet : {from1904->sheet(QStringLiteral("Master")), from1900->activeSheet()}) {
+        sheet->writeDate({1, 5}, QDate(2024, 2, 29));
+        sheet->writeDate({2, 5}, QDate(1904, 1, 1));
+        sheet->writeDate({3, 5}, QDate(1903, 12, 31));
+    }
+    const Worksheet& mac = *from1904->sheet(QStringLiteral("Master"));
+    EXPECT_EQ(mac.readText({1, 5}), u"43889");
+    EXPECT_EQ(mac.readText({2, 5}), u"0");
+    EXPECT_EQ(mac.readText({3, 5}), u"1903-12-31");
+    EXPECT_EQ(from1900->activeSheet()->readText({1, 5}), u"45351");
+    EXPECT_EQ(from1900->activeSheet()->readText({3, 5}), u"1461");
+}
+
+TEST_F(XlsxWorkbookTest, SharedFormulasOverWholeColumnsAndRowsMoveWithTheirCells) {
+    auto workbook = reopen(test::xlsxFixture(QStringLiteral("template-features.xlsx")));
+    ASSERT_TRUE(workbook);
+    const Worksheet& sums = *workbook->sheet(QStringLiteral("Sums"));
+    EXPECT_EQ(sums.readText({1, 5}), u"=SUM(A:A)");
+    EXPECT_EQ(sums.readText({1, 7}), u"=SUM(C:C)");
+    EXPECT_EQ(sums.readText({4, 9}), u"=SUM(1:1)");
+    EXPECT_EQ(sums.readText({5, 9}), u"=SUM(2:2)");
+}
+
 TEST_F(XlsxWorkbookTest, ASaveBeyondTheFileSizeLimitKeepsTheOldWorkbookAndSaysWhy) {
     const QByteArray old = test::readFile(test::xlsxFixture(QStringLiteral("template-openpyxl.xlsx")));
     test::writeFile(file("book.xlsx"), old);

@@ -2,11 +2,13 @@
 
 #include "report/xlsx/DefinedNames.h"
 #include "report/xlsx/EmptyWorkbook.h"
+#include "report/xlsx/FormulaElements.h"
 #include "report/xlsx/PartCloner.h"
 #include "report/xlsx/PartPath.h"
 #include "report/xlsx/SharedStrings.h"
 #include "report/xlsx/SheetNames.h"
 #include "report/xlsx/StyleSheet.h"
+#include "report/xlsx/VmlShapes.h"
 #include "report/xlsx/XmlPart.h"
 #include "util/AtomicFile.h"
 
@@ -260,6 +262,11 @@ int XlsxWorkbook::positionOf(const SheetEntry* entry) const {
     return static_cast<int>(found - sheets_.begin());
 }
 
+DateSystem XlsxWorkbook::dateSystem() const {
+    return root().child("workbookPr").attribute("date1904").as_bool() ? DateSystem::From1904
+                                                                      : DateSystem::From1900;
+}
+
 QStringList XlsxWorkbook::sheetNames() const {
     QStringList names;
     for (const auto& entry : sheets_) {
@@ -270,7 +277,7 @@ QStringList XlsxWorkbook::sheetNames() const {
 
 SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorkbook::parseSheet(const QByteArray& bytes,
                                                                            const QString& part) {
-    return XlsxWorksheet::load({*this, *strings_, *styles_}, bytes, part);
+    return XlsxWorksheet::load({*this, *strings_, *styles_, dateSystem()}, bytes, part);
 }
 
 XlsxWorksheet* XlsxWorkbook::loadSheet(SheetEntry& entry) {
@@ -391,6 +398,10 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
     const int position = positionOf(predecessor) + 1;
     SheetEntry& entry = insertSheet(position, copyName, part, std::move(*copy));
     copyLocalNames(root(), positionOf(original), position, sourceName, copyName);
+    // The copy refers to itself where the source referred to itself, as in the application.
+    entry.sheet->renameSheetInOwnFormulas(sourceName, copyName);
+    renameSheetInCharts(part, sourceName, copyName);
+    giveOwnShapeIds(entry);
     return static_cast<Worksheet*>(entry.sheet.get());
 }
 
@@ -410,7 +421,42 @@ SpreadsheetStatus XlsxWorkbook::rename(XlsxWorksheet& sheet, const QString& newN
     }
     entry.takeName(newName);
     renameSheetInNames(root(), oldName, newName);
+    sheet.renameSheetInOwnFormulas(oldName, newName);
+    renameSheetInCharts(entry.part, oldName, newName);
     return {};
+}
+
+void XlsxWorkbook::renameSheetInCharts(const QString& sheetPart, const QString& oldName,
+                                       const QString& newName) {
+    for (const QString& part : partsReachedFrom(package_, sheetPart)) {
+        if (!contentTypes_.of(part).contains(u"chart")) {
+            continue;
+        }
+        SpreadsheetResult<QByteArray> bytes = package_.read(part);
+        pugi::xml_document chart;
+        if (bytes && parseXml(chart, *bytes, part) && renameSheetInFormulas(chart, oldName, newName)) {
+            package_.write(part, serializeXml(chart));
+        }
+    }
+}
+
+// Every VML drawing of the copy takes a block of shape ids that no other drawing of the workbook
+// claims.
+void XlsxWorkbook::giveOwnShapeIds(SheetEntry& copy) {
+    const auto isVml = [&](const QString& part) { return contentTypes_.of(part).contains(u"vmlDrawing"); };
+    int highestBlock = 0;
+    for (const QString& part : package_.partNames()) {
+        SpreadsheetResult<QByteArray> bytes = isVml(part) ? package_.read(part) : QByteArray();
+        highestBlock = std::max(highestBlock, bytes ? highestVmlBlock(*bytes) : 0);
+    }
+    for (const QString& part : partsReachedFrom(package_, copy.part)) {
+        SpreadsheetResult<QByteArray> bytes = isVml(part) ? package_.read(part) : QByteArray();
+        const int block = bytes ? highestVmlBlock(*bytes) : 0;
+        if (block > 0) {
+            package_.write(part, vmlInBlock(*bytes, ++highestBlock));
+            copy.sheet->moveShapeIds(block, highestBlock);
+        }
+    }
 }
 
 void XlsxWorkbook::activate(XlsxWorksheet& sheet) {

@@ -132,6 +132,15 @@ void ZipPackage::write(const QString& part, QByteArray bytes) {
     entries_.push_back({part, std::nullopt, std::move(bytes)});
 }
 
+std::vector<QString> ZipPackage::partNames() const {
+    std::vector<QString> names;
+    names.reserve(entries_.size());
+    for (const Entry& entry : entries_) {
+        names.push_back(entry.name);
+    }
+    return names;
+}
+
 void ZipPackage::remove(const QString& part) {
     const auto position = positions_.find(part);
     if (position == positions_.end()) {

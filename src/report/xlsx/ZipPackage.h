@@ -32,6 +32,7 @@ class ZipPackage {
     SpreadsheetResult<QByteArray> read(const QString& part) const;
     void write(const QString& part, QByteArray bytes);
     void remove(const QString& part);
+    std::vector<QString> partNames() const;
 
     // The whole package as zip bytes.
     SpreadsheetResult<QByteArray> toBytes() const;
