@@ -37,6 +37,14 @@ const QString kSharedStringsType =
     QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml");
 const QString kStylesType =
     QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml");
+const QString kWorkbookType =
+    QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml");
+// The workbook part may also be that of a template or of a workbook with macros.
+const auto kWorkbookTypes = std::to_array<QLatin1StringView>(
+    {QLatin1StringView("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"),
+     QLatin1StringView("application/vnd.openxmlformats-officedocument.spreadsheetml.template.main+xml"),
+     QLatin1StringView("application/vnd.ms-excel.sheet.macroEnabled.main+xml"),
+     QLatin1StringView("application/vnd.ms-excel.template.macroEnabled.main+xml")});
 
 // Refuses, before unpacking, the files that are no zip package at all.
 SpreadsheetStatus checkContainer(const QByteArray& bytes) {
@@ -166,9 +174,13 @@ SpreadsheetStatus XlsxWorkbook::loadWorkbookPart() {
         !parsed) {
         return parsed;
     }
+    if (std::ranges::find(kWorkbookTypes, contentTypes_.of(workbookPart_)) == kWorkbookTypes.end()) {
+        declareAs(workbookPart_, kWorkbookType);
+    }
     const QString ownRelationships = relationshipsPartOf(workbookPart_);
     if (!package_.contains(ownRelationships)) {
-        return {};
+        return SpreadsheetError{
+            QStringLiteral("the workbook's list of parts \"%1\" is missing").arg(ownRelationships)};
     }
     SpreadsheetResult<Relationships> own = parsePart(package_, ownRelationships, &Relationships::parse);
     if (!own) {
@@ -187,6 +199,7 @@ SpreadsheetStatus XlsxWorkbook::loadStyles() {
         contentTypes_.setOverride(stylesPart_, kStylesType);
     } else {
         stylesPart_ = resolveTarget(workbookPart_, styles->target);
+        declareAs(stylesPart_, kStylesType);
     }
     SpreadsheetResult<std::unique_ptr<StyleSheet>> parsed =
         parsePart(package_, stylesPart_, &StyleSheet::parse);
@@ -204,6 +217,7 @@ SpreadsheetStatus XlsxWorkbook::loadSharedStrings() {
         return {};
     }
     stringsPart_ = resolveTarget(workbookPart_, strings->target);
+    declareAs(stringsPart_, kSharedStringsType);
     SpreadsheetResult<std::unique_ptr<SharedStrings>> parsed =
         parsePart(package_, stringsPart_, &SharedStrings::parse);
     if (!parsed) {
@@ -231,6 +245,9 @@ SpreadsheetStatus XlsxWorkbook::loadSheetList() {
         entry->takeName(name);
         entry->part = part;
         entry->isWorksheet = relationship->hasType("worksheet");
+        if (entry->isWorksheet) {
+            declareAs(part, kWorksheetType);
+        }
         sheets_.push_back(std::move(entry));
     }
     if (sheets_.empty()) {
@@ -281,18 +298,32 @@ SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorkbook::parseSheet(const
 }
 
 XlsxWorksheet* XlsxWorkbook::loadSheet(SheetEntry& entry) {
-    if (entry.sheet || !entry.isWorksheet) {
+    if (entry.sheet || !entry.isWorksheet || !entry.loadError.isEmpty()) {
         return entry.sheet.get();
     }
     SpreadsheetResult<QByteArray> bytes = package_.read(entry.part);
-    if (!bytes) {
-        return nullptr;
-    }
-    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> sheet = parseSheet(*bytes, entry.part);
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> sheet =
+        bytes ? parseSheet(*bytes, entry.part) : SpreadsheetError{bytes.error()};
     if (sheet) {
         entry.sheet = std::move(*sheet);
+    } else {
+        entry.loadError = sheet.error();
     }
     return entry.sheet.get();
+}
+
+// A part that parses is a worksheet part (its content type was corrected on load when wrong).
+void XlsxWorkbook::declareAs(const QString& part, const QString& contentType) {
+    if (contentTypes_.of(part) != contentType) {
+        contentTypes_.setOverride(part, contentType);
+    }
+}
+
+QString XlsxWorkbook::whyNotLoaded(const SheetEntry& entry) const {
+    return entry.isWorksheet
+               ? QStringLiteral("the sheet \"%1\" cannot be read: %2").arg(entry.name, entry.loadError)
+               : QStringLiteral("the sheet \"%1\" is a chart or dialog sheet, not a worksheet")
+                     .arg(entry.name);
 }
 
 Worksheet* XlsxWorkbook::sheet(const QString& name) {
@@ -374,7 +405,7 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
             QStringLiteral("there is no sheet named \"%1\"").arg(original == nullptr ? source : after)};
     }
     if (loadSheet(*original) == nullptr) {
-        return SpreadsheetError{QStringLiteral("the sheet \"%1\" is no worksheet or is damaged").arg(source)};
+        return SpreadsheetError{whyNotLoaded(*original)};
     }
     PartCloner cloner(package_, contentTypes_);
     if (SpreadsheetStatus copyable = cloner.checkCopyable(original->part); !copyable) {

@@ -32,6 +32,25 @@ SpreadsheetResult<QByteArray> drainSource(zip_source_t* source) {
     return bytes;
 }
 
+// Inflates one entry without keeping it: libzip checks the stored checksum when the end is read.
+// Parts the engine never parses are written back as they are, so they must be checked here.
+SpreadsheetStatus verifyEntry(zip_t* archive, zip_uint64_t index, const QString& name) {
+    zip_file_t* file = zip_fopen_index(archive, index, 0);
+    if (file == nullptr) {
+        return zipError(QStringLiteral("the part \"%1\" cannot be read").arg(name), zip_get_error(archive));
+    }
+    char buffer[64 * 1024];
+    zip_int64_t count = 0;
+    while ((count = zip_fread(file, buffer, sizeof buffer)) > 0) {
+    }
+    SpreadsheetStatus verified;
+    if (count < 0) {
+        verified = zipError(QStringLiteral("the part \"%1\" is damaged").arg(name), zip_file_get_error(file));
+    }
+    zip_fclose(file);
+    return verified;
+}
+
 }  // namespace
 
 void ZipPackage::ArchiveCloser::operator()(zip* archive) const {
@@ -71,6 +90,10 @@ SpreadsheetResult<ZipPackage> ZipPackage::fromBytes(QByteArray bytes) {
         const QString partName = QString::fromUtf8(name);
         if (package.positions_.contains(partName)) {
             return SpreadsheetError{QStringLiteral("the zip container holds \"%1\" twice").arg(partName)};
+        }
+        if (SpreadsheetStatus verified = verifyEntry(archive, static_cast<zip_uint64_t>(index), partName);
+            !verified) {
+            return SpreadsheetError{verified.error()};
         }
         package.positions_.emplace(partName, package.entries_.size());
         package.entries_.push_back({partName, static_cast<quint64>(index), std::nullopt});
