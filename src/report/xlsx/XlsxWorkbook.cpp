@@ -411,17 +411,17 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
     if (SpreadsheetStatus copyable = cloner.checkCopyable(original->part); !copyable) {
         return SpreadsheetError{copyable.error()};
     }
-    const QByteArray bytes = original->sheet->serialize();
-    const QString part =
-        freePartName(original->part, [&](const QString& name) { return package_.contains(name); });
-    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = parseSheet(bytes, part);
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = original->sheet->duplicate();
     if (!copy) {
         return SpreadsheetError{copy.error()};
     }
-    package_.write(part, bytes);
+    const QString part =
+        freePartName(original->part, [&](const QString& name) { return package_.contains(name); });
     if (SpreadsheetStatus cloned = cloner.cloneRelationships(original->part, part); !cloned) {
         return SpreadsheetError{cloned.error()};
     }
+    // Takes the part name; the loaded copy is serialized into it on saving.
+    package_.write(part, {});
     (*copy)->setTabSelected(false);
     const QString sourceName = original->name;
     const QString copyName =
@@ -559,7 +559,7 @@ SpreadsheetResult<QByteArray> XlsxWorkbook::toBytes() {
     markSelectedTabs();
     for (const auto& entry : sheets_) {
         if (entry->sheet) {
-            package_.write(entry->part, entry->sheet->serialize());
+            package_.writeOnDemand(entry->part, [sheet = entry->sheet.get()] { return sheet->serialize(); });
         }
     }
     writeSharedStrings();

@@ -72,6 +72,15 @@ SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::load(Context co
     return sheet;
 }
 
+SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::duplicate() const {
+    std::unique_ptr<XlsxWorksheet> copy(new XlsxWorksheet(context_));
+    copy->document_.reset(document_);
+    if (SpreadsheetStatus indexed = copy->cells_.index(copy->root().child("sheetData")); !indexed) {
+        return SpreadsheetError{indexed.error()};
+    }
+    return copy;
+}
+
 QString XlsxWorksheet::name() const {
     return context_.owner.nameOf(*this);
 }

@@ -39,6 +39,9 @@ class XlsxWorksheet final : public Worksheet {
     static SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> load(Context context, const QByteArray& bytes,
                                                                   const QString& partName);
 
+    // A copy of the sheet's content, for a copy of the sheet; it shares the workbook's context.
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> duplicate() const;
+
     QString name() const override;
     SpreadsheetStatus rename(const QString& newName) override;
     void select() override;
