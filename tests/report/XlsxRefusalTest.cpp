@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace korvex {
 namespace {
@@ -143,6 +144,33 @@ TEST(XlsxRefusal, ADamagedSheetIsNeitherReadNorCopiedButTheRestOfTheWorkbookWork
     EXPECT_TRUE(copy.error().contains(u"row 2 is out of order")) << copy.error().toStdString();
     ASSERT_NE((*workbook)->sheet(QStringLiteral("Cover")), nullptr);
     EXPECT_EQ((*workbook)->sheet(QStringLiteral("Cover"))->readText({3, 1}), u"  kept blanks  ");
+}
+
+TEST(XlsxRefusal, EachFailureNamesItsKindForTheMessageBoxAndKeepsItsDetail) {
+    using Kind = SpreadsheetErrorKind;
+    QTemporaryDir folder;
+    const auto openKind = [](const QString& path) { return XlsxWorkbook::open(path).errorKind(); };
+    EXPECT_EQ(openKind(folder.filePath(QStringLiteral("missing.xlsx"))), Kind::CannotOpen);
+    test::writeFile(folder.filePath(QStringLiteral("old.xls")), "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 old");
+    EXPECT_EQ(openKind(folder.filePath(QStringLiteral("old.xls"))), Kind::Unsupported);
+    const QByteArray good = test::readFile(test::xlsxFixture(QStringLiteral("template-libreoffice.xlsx")));
+    test::writeFile(folder.filePath(QStringLiteral("cut.xlsx")), good.left(good.size() / 2));
+    EXPECT_EQ(openKind(folder.filePath(QStringLiteral("cut.xlsx"))), Kind::Damaged);
+
+    auto workbook = XlsxWorkbook::fromBytes(good);
+    ASSERT_TRUE(workbook);
+    EXPECT_EQ((*workbook)->copySheetAfter(QStringLiteral("Nothing"), QStringLiteral("Master")).errorKind(),
+              Kind::NoSuchSheet);
+    EXPECT_EQ((*workbook)->addSheet(QStringLiteral("a/b")).errorKind(), Kind::BadSheetName);
+    EXPECT_EQ((*workbook)->addSheet(QStringLiteral("MASTER")).errorKind(), Kind::BadSheetName);
+    const SpreadsheetStatus saved = (*workbook)->saveAs(folder.filePath(QStringLiteral("missing/book.xlsx")));
+    EXPECT_EQ(saved.errorKind(), Kind::CannotSave);
+    EXPECT_TRUE(saved.error().contains(u"missing/book.xlsx"));
+
+    EXPECT_EQ(spreadsheetErrorEntry(Kind::Other), 80);
+    EXPECT_EQ(spreadsheetErrorEntry(Kind::CannotOpen), 81);
+    EXPECT_EQ(spreadsheetErrorEntry(Kind::CannotSave), 84);
+    EXPECT_EQ(spreadsheetErrorEntry(Kind::BadSheetName), 87);
 }
 
 }  // namespace

@@ -52,10 +52,12 @@ SpreadsheetStatus checkContainer(const QByteArray& bytes) {
         return SpreadsheetError{
             QStringLiteral("the file is encrypted (password-protected) or an old binary .xls workbook; only "
                            "unencrypted .xlsx "
-                           "workbooks can be opened")};
+                           "workbooks can be opened"),
+            SpreadsheetErrorKind::Unsupported};
     }
     if (!bytes.startsWith("PK\x03\x04") && !bytes.startsWith("PK\x05\x06")) {
-        return SpreadsheetError{QStringLiteral("the file is not an .xlsx workbook")};
+        return SpreadsheetError{QStringLiteral("the file is not an .xlsx workbook"),
+                                SpreadsheetErrorKind::Unsupported};
     }
     return {};
 }
@@ -69,6 +71,13 @@ auto parsePart(const ZipPackage& package, const QString& part, Parse parse)
         return SpreadsheetError{bytes.error()};
     }
     return parse(*bytes, part);
+}
+
+// The failure of a step, as a failure of `fallback` unless the step said what kind it was.
+template <typename Failed>
+SpreadsheetError failureOf(const Failed& failed, SpreadsheetErrorKind fallback) {
+    const SpreadsheetErrorKind kind = failed.errorKind();
+    return {failed.error(), kind == SpreadsheetErrorKind::Other ? fallback : kind};
 }
 
 QString folderPrefix(const QString& part) {
@@ -85,15 +94,18 @@ SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QStrin
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return SpreadsheetError{
-            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, file.errorString())};
+            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, file.errorString()),
+            SpreadsheetErrorKind::CannotOpen};
     }
     if (file.size() > kMaxFileSize) {
-        return SpreadsheetError{QStringLiteral("The workbook \"%1\" is too large to be opened").arg(path)};
+        return SpreadsheetError{QStringLiteral("The workbook \"%1\" is too large to be opened").arg(path),
+                                SpreadsheetErrorKind::CannotOpen};
     }
     SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> workbook = fromBytes(file.readAll());
     if (!workbook) {
         return SpreadsheetError{
-            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, workbook.error())};
+            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, workbook.error()),
+            workbook.errorKind()};
     }
     (*workbook)->path_ = path;
     return workbook;
@@ -101,15 +113,15 @@ SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QStrin
 
 SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::fromBytes(QByteArray bytes) {
     if (SpreadsheetStatus container = checkContainer(bytes); !container) {
-        return SpreadsheetError{container.error()};
+        return failureOf(container, SpreadsheetErrorKind::Damaged);
     }
     SpreadsheetResult<ZipPackage> package = ZipPackage::fromBytes(std::move(bytes));
     if (!package) {
-        return SpreadsheetError{package.error()};
+        return failureOf(package, SpreadsheetErrorKind::Damaged);
     }
     std::unique_ptr<XlsxWorkbook> workbook(new XlsxWorkbook());
     if (SpreadsheetStatus loaded = workbook->load(std::move(*package)); !loaded) {
-        return SpreadsheetError{loaded.error()};
+        return failureOf(loaded, SpreadsheetErrorKind::Damaged);
     }
     return workbook;
 }
@@ -157,13 +169,15 @@ SpreadsheetStatus XlsxWorkbook::loadWorkbookPart() {
         return SpreadsheetError{
             strict ? QStringLiteral("the file is a strict Office Open XML workbook, which is not "
                                     "supported; save it as a normal .xlsx workbook")
-                   : QStringLiteral("the package holds no workbook")};
+                   : QStringLiteral("the package holds no workbook"),
+            SpreadsheetErrorKind::Unsupported};
     }
     workbookPart_ = resolveTarget(QString(), document->target);
     if (workbookPart_.endsWith(u".bin") || contentTypes_.of(workbookPart_).contains(u"binary")) {
         return SpreadsheetError{
             QStringLiteral("the file is a binary workbook (.xlsb), which is not supported; "
-                           "save it as an .xlsx workbook")};
+                           "save it as an .xlsx workbook"),
+            SpreadsheetErrorKind::Unsupported};
     }
     SpreadsheetResult<QByteArray> workbookBytes = package_.read(workbookPart_);
     if (!workbookBytes) {
@@ -337,11 +351,12 @@ Worksheet* XlsxWorkbook::activeSheet() {
 
 SpreadsheetStatus XlsxWorkbook::checkNewName(const QString& name, const SheetEntry* renamed) const {
     if (const auto problem = sheetNameProblem(name)) {
-        return SpreadsheetError{*problem};
+        return SpreadsheetError{*problem, SpreadsheetErrorKind::BadSheetName};
     }
     const SheetEntry* holder = find(name);
     if (holder != nullptr && holder != renamed) {
-        return SpreadsheetError{QStringLiteral("a sheet named \"%1\" exists already").arg(name)};
+        return SpreadsheetError{QStringLiteral("a sheet named \"%1\" exists already").arg(name),
+                                SpreadsheetErrorKind::BadSheetName};
     }
     return {};
 }
@@ -382,7 +397,7 @@ XlsxWorkbook::SheetEntry& XlsxWorkbook::insertSheet(int position, const QString&
 
 SpreadsheetResult<Worksheet*> XlsxWorkbook::addSheet(const QString& name) {
     if (SpreadsheetStatus allowed = checkNewName(name, nullptr); !allowed) {
-        return SpreadsheetError{allowed.error()};
+        return failureOf(allowed, SpreadsheetErrorKind::Other);
     }
     const QString part = freePartName(folderPrefix(workbookPart_) + QStringLiteral("worksheets/sheet1.xml"),
                                       [&](const QString& candidate) { return package_.contains(candidate); });
@@ -402,23 +417,24 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
     SheetEntry* predecessor = find(after);
     if (original == nullptr || predecessor == nullptr) {
         return SpreadsheetError{
-            QStringLiteral("there is no sheet named \"%1\"").arg(original == nullptr ? source : after)};
+            QStringLiteral("there is no sheet named \"%1\"").arg(original == nullptr ? source : after),
+            SpreadsheetErrorKind::NoSuchSheet};
     }
     if (loadSheet(*original) == nullptr) {
-        return SpreadsheetError{whyNotLoaded(*original)};
+        return SpreadsheetError{whyNotLoaded(*original), SpreadsheetErrorKind::SheetNotCopyable};
     }
     PartCloner cloner(package_, contentTypes_);
     if (SpreadsheetStatus copyable = cloner.checkCopyable(original->part); !copyable) {
-        return SpreadsheetError{copyable.error()};
+        return failureOf(copyable, SpreadsheetErrorKind::SheetNotCopyable);
     }
     SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = original->sheet->duplicate();
     if (!copy) {
-        return SpreadsheetError{copy.error()};
+        return failureOf(copy, SpreadsheetErrorKind::SheetNotCopyable);
     }
     const QString part =
         freePartName(original->part, [&](const QString& name) { return package_.contains(name); });
     if (SpreadsheetStatus cloned = cloner.cloneRelationships(original->part, part); !cloned) {
-        return SpreadsheetError{cloned.error()};
+        return failureOf(cloned, SpreadsheetErrorKind::SheetNotCopyable);
     }
     // Takes the part name; the loaded copy is serialized into it on saving.
     package_.write(part, {});
@@ -574,20 +590,19 @@ SpreadsheetResult<QByteArray> XlsxWorkbook::toBytes() {
 
 SpreadsheetStatus XlsxWorkbook::save() {
     if (path_.isEmpty()) {
-        return SpreadsheetError{QStringLiteral("the workbook has never been saved; it needs a file name")};
+        return SpreadsheetError{QStringLiteral("the workbook has never been saved; it needs a file name"),
+                                SpreadsheetErrorKind::CannotSave};
     }
     return saveAs(path_);
 }
 
 SpreadsheetStatus XlsxWorkbook::saveAs(const QString& path) {
     SpreadsheetResult<QByteArray> bytes = toBytes();
-    if (!bytes) {
-        return SpreadsheetError{
-            QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, bytes.error())};
-    }
-    if (const std::optional<QString> failure = replaceFileAtomically(path, *bytes)) {
-        return SpreadsheetError{
-            QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, *failure)};
+    const std::optional<QString> failure =
+        bytes ? replaceFileAtomically(path, *bytes) : std::optional<QString>(bytes.error());
+    if (failure) {
+        return SpreadsheetError{QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, *failure),
+                                SpreadsheetErrorKind::CannotSave};
     }
     path_ = path;
     return {};
