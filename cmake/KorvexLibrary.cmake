@@ -8,16 +8,21 @@ function(korvex_library name)
     target_link_libraries(${name} PUBLIC ${ARG_LINKS})
 endfunction()
 
-# korvex_test(NAME [MAIN main.cpp] SOURCES ... LINKS ...)
-# A GoogleTest program whose tests ctest discovers one by one. Without MAIN it runs inside a
+# korvex_test(NAME [MAIN main.cpp] [LABELS ...] SOURCES ... LINKS ...)
+# A GoogleTest program whose tests ctest discovers one by one, each with the given labels (tests
+# that call slow outside programs such as LibreOffice carry "oracle"). Without MAIN it runs inside a
 # QCoreApplication. Widget test mains choose Qt's
 # offscreen platform when none is set.
 function(korvex_test name)
-    cmake_parse_arguments(ARG "" "MAIN" "SOURCES;LINKS" ${ARGN})
+    cmake_parse_arguments(ARG "" "MAIN" "SOURCES;LINKS;LABELS" ${ARGN})
     if(NOT ARG_MAIN)
         set(ARG_MAIN ${PROJECT_SOURCE_DIR}/tests/support/CoreTestMain.cpp)
     endif()
     add_executable(${name} ${ARG_MAIN} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LINKS} korvex_test_support GTest::gtest)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+    if(ARG_LABELS)
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS "${ARG_LABELS}")
+    else()
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+    endif()
 endfunction()
