@@ -251,7 +251,7 @@ void XlsxWorksheet::format(const CellRange& range, const FormatChange& change) {
     ColumnSet(root()).change(range.first.column, range.last.column,
                              [&](pugi::xml_node column) { restyle(column, "style"); });
     for (const auto& [number, row] : cells_.rows()) {
-        for (auto cell = row.cells.lower_bound(range.first.column);
+        for (auto cell = row.cells.lowerBound(range.first.column);
              cell != row.cells.end() && cell->first <= range.last.column; ++cell) {
             restyle(cell->second, "s");
         }
