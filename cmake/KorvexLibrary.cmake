@@ -8,11 +8,10 @@ function(korvex_library name)
     target_link_libraries(${name} PUBLIC ${ARG_LINKS})
 endfunction()
 
-# korvex_test(NAME [MAIN main.cpp] SOURCES ... LINKS ... [LABELS ...])
-# A GoogleTest program whose tests ctest discovers one by one. Without MAIN it runs inside a
-# QCoreApplication. Widget test mains choose Qt's
-# offscreen platform when none is set. LABELS label every test of the program (for instance "oracle" for
-# the slow checks by outside programs).
+# korvex_test(NAME [MAIN main.cpp] [LABELS ...] SOURCES ... LINKS ...)
+# A GoogleTest program whose tests ctest discovers one by one, each with the given labels (tests
+# that call slow outside programs such as LibreOffice carry "oracle"). Without MAIN it runs inside a
+# QCoreApplication. Widget test mains choose Qt's offscreen platform when none is set.
 function(korvex_test name)
     cmake_parse_arguments(ARG "" "MAIN" "SOURCES;LINKS;LABELS" ${ARGN})
     if(NOT ARG_MAIN)

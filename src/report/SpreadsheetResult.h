@@ -8,10 +8,28 @@
 
 namespace korvex {
 
+// What kind of failure it was, for the caller's message box: spreadsheetErrorEntry gives the
+// matching MessageBoxen entry (80 for Other, then one per kind in this order: keep the order), and
+// the message adds the details (file, part, cause).
+enum class SpreadsheetErrorKind {
+    Other,
+    CannotOpen,        // the file cannot be read at all
+    Unsupported,       // encrypted, old binary, .xlsb, strict, or no workbook at all
+    Damaged,           // a broken zip, a wrong checksum, malformed or inconsistent parts
+    CannotSave,        // the file cannot be written (folder, rights, full disk)
+    NoSuchSheet,       // a named sheet is not there
+    SheetNotCopyable,  // the sheet cannot be read or holds parts a copy cannot carry
+    BadSheetName,      // a sheet name the application does not allow, or one that is taken
+};
+
 // Why a spreadsheet operation failed, in words the user can be shown.
 struct SpreadsheetError {
     QString message;
+    SpreadsheetErrorKind kind = SpreadsheetErrorKind::Other;
 };
+
+// The MessageBoxen entry that introduces a failure of that kind.
+int spreadsheetErrorEntry(SpreadsheetErrorKind kind);
 
 // The value of a spreadsheet operation or the reason it failed. Spreadsheet calls never throw: the
 // caller decides which message box a failure deserves.
@@ -31,6 +49,9 @@ class [[nodiscard]] SpreadsheetResult {
 
     // Empty when the operation succeeded.
     QString error() const { return ok() ? QString() : std::get<SpreadsheetError>(state_).message; }
+    SpreadsheetErrorKind errorKind() const {
+        return ok() ? SpreadsheetErrorKind::Other : std::get<SpreadsheetError>(state_).kind;
+    }
 
   private:
     std::variant<T, SpreadsheetError> state_;
@@ -40,14 +61,15 @@ class [[nodiscard]] SpreadsheetResult {
 class [[nodiscard]] SpreadsheetStatus {
   public:
     SpreadsheetStatus() = default;
-    SpreadsheetStatus(SpreadsheetError error) : error_(std::move(error.message)) {}
+    SpreadsheetStatus(SpreadsheetError error) : error_(std::move(error)) {}
 
     bool ok() const { return !error_.has_value(); }
     explicit operator bool() const { return ok(); }
-    QString error() const { return error_.value_or(QString()); }
+    QString error() const { return ok() ? QString() : error_->message; }
+    SpreadsheetErrorKind errorKind() const { return ok() ? SpreadsheetErrorKind::Other : error_->kind; }
 
   private:
-    std::optional<QString> error_;
+    std::optional<SpreadsheetError> error_;
 };
 
 }  // namespace korvex

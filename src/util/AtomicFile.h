@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QFileDevice>
 #include <QString>
 
@@ -8,15 +8,25 @@
 
 namespace korvex {
 
-// Writes the file through a temporary file beside it that replaces the target only once it is
-// complete: a failed write leaves an existing target as it was and never a half-written one. The
-// new file gets `permissions` when given, else those of the file it replaces (or the defaults).
-// False when anything failed.
-bool writeFileAtomically(const QString& path, const QByteArray& content,
-                         std::optional<QFileDevice::Permissions> permissions = std::nullopt);
+// Replaces the file at `path` with `content` so that it holds either its old bytes or all of the new
+// ones. The bytes go to a temporary file beside it and are flushed and synced to the disk; only when
+// every step succeeded is the temporary file renamed over the old one. A full disk or a file-size
+// limit is therefore seen before anything is replaced. The new file gets `permissions` when given,
+// else those of the file it replaces (or the defaults).
+// Returns the reason of a failure (the old file is untouched then), nothing when the file was written.
+[[nodiscard]] std::optional<QString> replaceFileAtomically(
+    const QString& path, QByteArrayView content,
+    std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 
-// Copies the source over the target in the same way; false when the source cannot be read or the
+// The same for callers that only need to know whether it worked.
+[[nodiscard]] inline bool writeFileAtomically(
+    const QString& path, QByteArrayView content,
+    std::optional<QFileDevice::Permissions> permissions = std::nullopt) {
+    return !replaceFileAtomically(path, content, permissions);
+}
+
+// Copies the source over the target in the same way; false when the source cannot be read whole or the
 // target cannot be written.
-bool copyFileAtomically(const QString& source, const QString& target);
+[[nodiscard]] bool copyFileAtomically(const QString& source, const QString& target);
 
 }  // namespace korvex

@@ -1,5 +1,6 @@
 #include "output/AsciiOutput.h"
 #include "output/AsciiOutputFixture.h"
+#include "support/FullDisk.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,16 @@ TEST_F(AsciiWriterTest, AFolderThatCannotBeWrittenLeavesNoFileBehind) {
     EXPECT_EQ(messageText(), QStringLiteral("MessageBoxen 49"));
     EXPECT_EQ(user_.statusTexts, QStringList({status(9), status(11)}));
     EXPECT_EQ(filesInOutputFolder(), QStringList({QStringLiteral("file.txt")}));
+}
+
+TEST_F(AsciiWriterTest, AFileSizeLimitKeepsTheEarlierResultsAndSaysSo) {
+    storeLayout(kDeviationFirst, QStringLiteral(","), true);
+    const QByteArray earlier = "earlier results\r\n";
+    test::writeFile(outputPath(QStringLiteral("csv")), earlier);
+    EXPECT_TRUE(test::passesUnderFileSizeLimit(
+        64, [&] { return !writeAsciiFile(sources(), context()) && messageText() == u"MessageBoxen 49"; }));
+    EXPECT_EQ(test::readFile(outputPath(QStringLiteral("csv"))), earlier);
+    EXPECT_EQ(filesInOutputFolder(), QStringList({QStringLiteral("HOUSING__4711.csv")}));
 }
 
 TEST_F(AsciiWriterTest, ReplacesAnEarlierFileUnlessTheCounterIsOn) {

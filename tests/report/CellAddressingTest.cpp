@@ -80,6 +80,18 @@ TEST(SharedFormulas, MoveRelativeReferencesOnlyAndLeaveTextsNamesAndFunctionsAlo
     EXPECT_EQ(shiftFormula(QStringLiteral("A1"), -1, 0), u"#REF!");
 }
 
+TEST(SharedFormulas, MoveWholeColumnsAcrossAndWholeRowsDownUnlessFixed) {
+    EXPECT_EQ(shiftFormula(QStringLiteral("SUM(A:A)+SUM($B:C)+SUM(Data!Z:AA)"), 5, 2),
+              u"SUM(C:C)+SUM($B:E)+SUM(Data!AB:AC)");
+    EXPECT_EQ(shiftFormula(QStringLiteral("SUM(1:1)*COUNT($2:3)+A1"), 2, 7), u"SUM(3:3)*COUNT($2:5)+H3");
+    EXPECT_EQ(shiftFormula(QStringLiteral("SUM(A:A)+SUM(1:1)"), 0, 0), u"SUM(A:A)+SUM(1:1)");
+    EXPECT_EQ(shiftFormula(QStringLiteral("SUM(XFD:XFD)+SUM(A:A)"), 0, 1), u"SUM(#REF!)+SUM(B:B)");
+    EXPECT_EQ(shiftFormula(QStringLiteral("SUM(1048576:1048576)"), 1, 0), u"SUM(#REF!)");
+    // Ranges of cells, names and texts that merely contain a colon stay what they were.
+    EXPECT_EQ(shiftFormula(QStringLiteral("SUM(A1:B2)&\"A:A\"&ABCD:ABCD&ZZZ:ZZZ"), 1, 1),
+              u"SUM(B2:C3)&\"A:A\"&ABCD:ABCD&ZZZ:ZZZ");
+}
+
 TEST(CellText, EscapesWhatXmlCannotHoldAndReadsItBack) {
     const QString text = QStringLiteral("a\x01z\tline\nend _x0041_");
     const QString escaped = escapeCellText(text);

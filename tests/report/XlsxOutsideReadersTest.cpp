@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QJsonArray>
 #include <QTemporaryDir>
 
@@ -261,6 +262,47 @@ TEST(OutsideReaders, OpenpyxlReadsTheLayoutAndFormattingOfALiveProtocolInANewWor
     const test::CheckerRun run =
         test::runChecker(QStringLiteral("check_workbook.py"), result, expectations, folder.path());
     EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+}
+
+// A page copied from a 1904-based master whose formulas, validation, conditional format, chart and
+// comment name the master, with whole-column and whole-row shared formulas beside it.
+QString filledFeaturesTemplate(const QString& folder) {
+    XlsxApplication application;
+    SpreadsheetResult<Workbook*> workbook = application.open(test::xlsxFixture(u"template-features.xlsx"_s));
+    EXPECT_TRUE(workbook) << workbook.error().toStdString();
+    SpreadsheetResult<Worksheet*> page = (*workbook)->copySheetAfter(u"Master"_s, u"Master"_s);
+    EXPECT_TRUE(page && (*page)->rename(u"Seite1"_s));
+    for (int row = 2; row <= 6; ++row) {
+        (*page)->writeNumber({row, 2}, 98 + row);
+    }
+    (*page)->writeDate({2, 5}, QDate(2024, 2, 29));
+    const QString result = QDir(folder).filePath(u"features.xlsx"_s);
+    EXPECT_TRUE((*workbook)->saveAs(result));
+    return result;
+}
+
+TEST(OutsideReaders, ReadAPageCopiedFromAMasterThatRefersToItselfInA1904Workbook) {
+    QTemporaryDir folder;
+    const QString result = filledFeaturesTemplate(folder.path());
+    ASSERT_FALSE(::testing::Test::HasFailure());
+    const QJsonObject openpyxl{
+        {"sheetNames", QJsonArray{"Master", "Seite1", "Sums"}},
+        {"sheets", QJsonObject{{"Seite1", QJsonObject{{"dataValidations", 1}, {"conditionalFormats", 1}}}}},
+        {"cells", QJsonArray{cell("Seite1", "C2", {{"value", "=SUM(Seite1!B2:B6)"}}),
+                             cell("Seite1", "E2", {{"value", "2024-02-29 00:00:00"}}),
+                             cell("Sums", "G1", {{"value", "=SUM(C:C)"}}),
+                             cell("Sums", "I5", {{"value", "=SUM(2:2)"}})}},
+    };
+    const test::CheckerRun checked =
+        test::runChecker(u"check_workbook.py"_s, result, openpyxl, folder.path());
+    EXPECT_EQ(checked.exitCode, 0) << checked.output.toStdString();
+    const QJsonObject libreOffice{
+        {"csv", QJsonObject{{"Seite1", QJsonObject{{"C2", "510"}, {"C3", "200"}}},
+                            {"Master", QJsonObject{{"C2", "20"}, {"C3", "4"}}},
+                            {"Sums", QJsonObject{{"F1", "22"}, {"G1", "33"}, {"I4", "72"}, {"I5", "60"}}}}}};
+    const test::CheckerRun converted =
+        test::runChecker(u"check_with_libreoffice.py"_s, result, libreOffice, folder.path());
+    EXPECT_EQ(converted.exitCode, 0) << converted.output.toStdString();
 }
 
 }  // namespace

@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <pugixml.hpp>
+
+#include <tuple>
 
 namespace korvex {
 namespace {
@@ -146,6 +149,79 @@ TEST_F(XlsxSheetCopyTest, RefusesToCopyASheetWithATableAndLeavesTheWorkbookAsItW
     EXPECT_TRUE(copy.error().contains(u"table"));
     EXPECT_EQ((*workbook)->sheetNames(), (QStringList{QStringLiteral("Cover"), QStringLiteral("Master")}));
     EXPECT_FALSE(test::hasPart(saved(**workbook), QStringLiteral("xl/worksheets/sheet3.xml")));
+}
+
+// The part's first element of that local name (prefixes vary between writers), as text.
+QString textOf(const QByteArray& xml, const char* localName) {
+    const pugi::xml_document document = parsed(xml);
+    const std::string path = std::string("//*[local-name()='") + localName + "']";
+    return QString::fromUtf8(document.select_node(path.c_str()).node().text().get());
+}
+
+TEST_F(XlsxSheetCopyTest, ACopyAndItsChartReferToItselfWhereTheMasterReferredToItself) {
+    auto workbook = open("template-features.xlsx");
+    ASSERT_TRUE(workbook);
+    auto copy = workbook->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Master"));
+    ASSERT_TRUE(copy) << copy.error().toStdString();
+    ASSERT_TRUE((*copy)->rename(QStringLiteral("Seite 1")));
+    EXPECT_EQ((*copy)->readText({2, 3}), u"=SUM('Seite 1'!B2:B6)");
+    EXPECT_EQ((*copy)->readText({3, 3}), u"='Seite 1'!$B$2*2");
+    const QString path = saved(*workbook);
+
+    const QByteArray sheet = part(path, "xl/worksheets/sheet3.xml");
+    EXPECT_EQ(textOf(sheet, "formula1"), u"='Seite 1'!$A$2:$A$6");
+    EXPECT_EQ(textOf(sheet, "formula"), u"'Seite 1'!$B2>'Seite 1'!$C$3");
+    EXPECT_TRUE(sheet.contains("<xm:f>'Seite 1'!B2:B6</xm:f>"));
+    const QByteArray chart = part(path, "xl/charts/chart2.xml");
+    EXPECT_TRUE(chart.contains("'Seite 1'!$B$2:$B$6")) << chart.constData();
+    EXPECT_FALSE(chart.contains("Master"));
+    // The master keeps its own references.
+    EXPECT_TRUE(part(path, "xl/charts/chart1.xml").contains("'Master'!$B$2:$B$6"));
+    EXPECT_TRUE(part(path, "xl/worksheets/sheet1.xml").contains("<xm:f>Master!B2:B6</xm:f>"));
+}
+
+TEST_F(XlsxSheetCopyTest, EachCopyHasItsOwnBlockOfCommentAndControlShapeIds) {
+    const QByteArray withControl =
+        test::changedFixture(QStringLiteral("template-features.xlsx"), [](xlsx::ZipPackage& package) {
+            QByteArray sheet = *package.read(QStringLiteral("xl/worksheets/sheet1.xml"));
+            sheet.replace("<extLst>",
+                          R"(<controls><control shapeId="1026" name="Button 1"/></controls><extLst>)");
+            package.write(QStringLiteral("xl/worksheets/sheet1.xml"), sheet);
+        });
+    auto workbook = XlsxWorkbook::fromBytes(withControl);
+    ASSERT_TRUE(workbook) << workbook.error().toStdString();
+    for (int copies = 0; copies < 2; ++copies) {
+        ASSERT_TRUE((*workbook)->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Master")));
+    }
+    const QString path = saved(**workbook);
+    for (const auto& [vml, block, shape] :
+         {std::tuple{"commentsDrawing1.vml", "1", "1026"}, std::tuple{"commentsDrawing2.vml", "2", "2050"},
+          std::tuple{"commentsDrawing3.vml", "3", "3074"}}) {
+        const QByteArray drawing = part(path, (std::string("xl/drawings/") + vml).c_str());
+        EXPECT_TRUE(drawing.contains(QByteArray("data=\"") + block + '"')) << vml;
+        EXPECT_TRUE(drawing.contains(QByteArray("_x0000_s") + shape)) << vml;
+    }
+    QSet<QByteArray> controls;
+    for (const char* sheet :
+         {"xl/worksheets/sheet1.xml", "xl/worksheets/sheet3.xml", "xl/worksheets/sheet4.xml"}) {
+        controls.insert(
+            parsed(part(path, sheet)).select_node("//control").node().attribute("shapeId").value());
+    }
+    EXPECT_EQ(controls, (QSet<QByteArray>{"1026", "2050", "3074"}));
+}
+
+TEST_F(XlsxSheetCopyTest, RelationshipPartsOfCopiesGetAContentTypeWhereThePackageListsThemOneByOne) {
+    auto workbook = open("template-features.xlsx");
+    ASSERT_TRUE(workbook);
+    ASSERT_TRUE(workbook->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Master")));
+    const QByteArray types = part(saved(*workbook), "[Content_Types].xml");
+    for (const char* relationships :
+         {"/xl/worksheets/_rels/sheet3.xml.rels", "/xl/drawings/_rels/drawing2.xml.rels"}) {
+        EXPECT_TRUE(
+            types.contains(QByteArray(R"(<Override PartName=")") + relationships +
+                           R"(" ContentType="application/vnd.openxmlformats-package.relationships+xml")"))
+            << relationships;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "report/xlsx/XlsxApplication.h"
 #include "report/xlsx/XlsxWorkbook.h"
 #include "report/xlsx/ZipPackage.h"
+#include "support/FullDisk.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@ namespace korvex {
 namespace {
 
 using xlsx::XlsxWorkbook;
+using namespace Qt::Literals::StringLiterals;
 
 std::unique_ptr<XlsxWorkbook> reopen(const QString& path) {
     auto workbook = XlsxWorkbook::open(path);
@@ -198,6 +200,49 @@ TEST_F(XlsxWorkbookTest, SavesAtomicallyAndNeverLeavesAHalfWrittenFile) {
     ASSERT_TRUE(reopened);
     EXPECT_EQ(reopened->activeSheet()->readText({1, 1}), u"7");
     EXPECT_EQ(reopened->path(), file("book.xlsx"));
+}
+
+TEST_F(XlsxWorkbookTest, WritesDatesInTheDaySystemOfTheWorkbook) {
+    auto from1904 = reopen(test::xlsxFixture(QStringLiteral("template-features.xlsx")));
+    ASSERT_TRUE(from1904);
+    std::unique_ptr<XlsxWorkbook> from1900 = XlsxWorkbook::createEmpty();
+    for (Worksheet* sheet : {from1904->sheet(QStringLiteral("Master")), from1900->activeSheet()}) {
+        sheet->writeDate({1, 5}, QDate(2024, 2, 29));
+        sheet->writeDate({2, 5}, QDate(1904, 1, 1));
+        sheet->writeDate({3, 5}, QDate(1903, 12, 31));
+    }
+    const Worksheet& mac = *from1904->sheet(QStringLiteral("Master"));
+    EXPECT_EQ(mac.readText({1, 5}), u"43889");
+    EXPECT_EQ(mac.readText({2, 5}), u"0");
+    EXPECT_EQ(mac.readText({3, 5}), u"1903-12-31");
+    EXPECT_EQ(from1900->activeSheet()->readText({1, 5}), u"45351");
+    EXPECT_EQ(from1900->activeSheet()->readText({3, 5}), u"1461");
+}
+
+TEST_F(XlsxWorkbookTest, SharedFormulasOverWholeColumnsAndRowsMoveWithTheirCells) {
+    auto workbook = reopen(test::xlsxFixture(QStringLiteral("template-features.xlsx")));
+    ASSERT_TRUE(workbook);
+    const Worksheet& sums = *workbook->sheet(QStringLiteral("Sums"));
+    EXPECT_EQ(sums.readText({1, 5}), u"=SUM(A:A)");
+    EXPECT_EQ(sums.readText({1, 7}), u"=SUM(C:C)");
+    EXPECT_EQ(sums.readText({4, 9}), u"=SUM(1:1)");
+    EXPECT_EQ(sums.readText({5, 9}), u"=SUM(2:2)");
+}
+
+TEST_F(XlsxWorkbookTest, ASaveBeyondTheFileSizeLimitKeepsTheOldWorkbookAndSaysWhy) {
+    const QByteArray old = test::readFile(test::xlsxFixture(QStringLiteral("template-openpyxl.xlsx")));
+    test::writeFile(file("book.xlsx"), old);
+    auto workbook = reopen(file("book.xlsx"));
+    ASSERT_TRUE(workbook);
+    workbook->activeSheet()->writeNumber({1, 1}, 7);
+    // Small enough for the save file's buffer: the failure shows only when the buffer is written.
+    const bool refused = test::passesUnderFileSizeLimit(1024, [&] {
+        const SpreadsheetStatus saved = workbook->save();
+        return !saved && saved.error().contains(file("book.xlsx"));
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(test::readFile(file("book.xlsx")), old);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"book.xlsx"_s});
 }
 
 TEST_F(XlsxWorkbookTest, AddsAndRenamesSheetsOnlyUnderValidUniqueNames) {

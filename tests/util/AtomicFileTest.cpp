@@ -1,64 +1,94 @@
+#include "support/FullDisk.h"
 #include "support/TestFiles.h"
 #include "util/AtomicFile.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
-#include <csignal>
 
 namespace korvex {
 namespace {
 
-// Lets this process write files of at most `bytes` bytes while it lives; a longer write fails with
-// EFBIG instead of ending the process.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+using test::readFile;
+using test::writeFile;
 
-  private:
-    rlimit saved_{};
-};
+const QByteArray kOldContent = "the old file, which must survive\r\n";
 
-class AtomicFileTest : public ::testing::Test {
-  protected:
-    QString path(const QString& name) const { return dir_.filePath(name); }
-    QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
+// Sizes on both sides of the save file's write buffer (16 KiB): a small result fails only when the
+// buffer is flushed, a large one while it is written.
+const QList<qsizetype> kNewSizes = {100, 8 * 1024, 200 * 1024};
 
-    QTemporaryDir dir_;
-};
-
-TEST_F(AtomicFileTest, AWriteThatFailsWhenTheBufferGoesOutLeavesTheOldFile) {
-    test::writeFile(path(QStringLiteral("a.txt")), "old");
-    {
-        const FileSizeLimit limit(100);
-        // Small enough to sit in the write buffer until it is written out.
-        EXPECT_FALSE(writeFileAtomically(path(QStringLiteral("a.txt")), QByteArray(1000, 'x')));
-    }
-    EXPECT_EQ(test::readFile(path(QStringLiteral("a.txt"))), QByteArray("old"));
-    EXPECT_EQ(files(), QStringList({QStringLiteral("a.txt")}));
+// No temporary file of the target is left behind.
+bool onlyTargetIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*target*")}, QDir::Files | QDir::Hidden) ==
+           QStringList{QStringLiteral("target")};
 }
 
-TEST_F(AtomicFileTest, GivesTheNewFileTheAskedPermissions) {
+// True when the write was refused with a reason and the old file is there, whole and alone.
+bool refusedKeepingOldFile(const QString& folder, qsizetype newSize) {
+    const QString target = QDir(folder).filePath(QStringLiteral("target"));
+    const std::optional<QString> failure = replaceFileAtomically(target, QByteArray(newSize, 'x'));
+    QFile old(target);
+    return failure && !failure->isEmpty() && old.open(QIODevice::ReadOnly) && old.readAll() == kOldContent &&
+           onlyTargetIn(folder);
+}
+
+TEST(AtomicFileTest, ReplacesOrCreatesTheWholeFileWithoutLeftovers) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target"));
+    EXPECT_EQ(replaceFileAtomically(target, "first"), std::nullopt);
+    writeFile(target, kOldContent);
+    const QByteArray large(300 * 1024, 'y');
+    EXPECT_EQ(replaceFileAtomically(target, large), std::nullopt);
+    EXPECT_EQ(readFile(target), large);
+    EXPECT_TRUE(onlyTargetIn(dir.path()));
+}
+
+TEST(AtomicFileTest, AFolderThatIsMissingIsReported) {
+    QTemporaryDir dir;
+    const std::optional<QString> failure =
+        replaceFileAtomically(dir.filePath(QStringLiteral("missing/target")), "content");
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->isEmpty());
+}
+
+TEST(AtomicFileTest, AFileSizeLimitKeepsTheOldFileAndIsReported) {
+    for (const qsizetype size : kNewSizes) {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("target")), kOldContent);
+        EXPECT_TRUE(
+            test::passesUnderFileSizeLimit(64, [&] { return refusedKeepingOldFile(dir.path(), size); }))
+            << "new size " << size;
+    }
+}
+
+TEST(AtomicFileTest, AFullDiskKeepsTheOldFileAndIsReported) {
+    for (const qsizetype size : kNewSizes) {
+        test::SmallTmpfs disk(256 * 1024);
+        if (!disk.mounted()) {
+            GTEST_SKIP() << "no right to mount a tmpfs here";
+        }
+        writeFile(QDir(disk.path()).filePath(QStringLiteral("target")), kOldContent);
+        disk.fillUpTo(1024);
+        EXPECT_TRUE(refusedKeepingOldFile(disk.path(), size)) << "new size " << size;
+    }
+}
+
+TEST(AtomicFileTest, GivesTheNewFileTheAskedPermissionsAndCopiesWholeFiles) {
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("run.sh"));
     const auto executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-    ASSERT_TRUE(writeFileAtomically(path(QStringLiteral("run.sh")), "#!/bin/sh\n", executable));
-    EXPECT_EQ(test::readFile(path(QStringLiteral("run.sh"))), QByteArray("#!/bin/sh\n"));
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("run.sh"))).isExecutable());
+    ASSERT_TRUE(writeFileAtomically(script, "#!/bin/sh\n", executable));
+    EXPECT_TRUE(QFileInfo(script).isExecutable());
+
+    const QString copy = dir.filePath(QStringLiteral("copy.sh"));
+    EXPECT_TRUE(copyFileAtomically(script, copy));
+    EXPECT_EQ(readFile(copy), QByteArray("#!/bin/sh\n"));
+    EXPECT_FALSE(copyFileAtomically(dir.filePath(QStringLiteral("missing")), copy));
+    EXPECT_EQ(readFile(copy), QByteArray("#!/bin/sh\n"));
 }
 
 }  // namespace

@@ -380,9 +380,8 @@ QByteArray partProgramJson(const SimProgram& program) {
 }
 
 QString savePartProgramFile(const SimProgram& program, const QString& path) {
-    if (!writeFileAtomically(path, partProgramJson(program)))
-        return QStringLiteral("%1 could not be written").arg(path);
-    return {};
+    const std::optional<QString> failure = replaceFileAtomically(path, partProgramJson(program));
+    return failure ? QStringLiteral("%1: %2").arg(path, *failure) : QString();
 }
 
 }  // namespace korvex

@@ -36,7 +36,7 @@ PartProgramLoadResult loadPartProgramFile(const QString& path);
 // The part program in the same format, every property written out.
 QByteArray partProgramJson(const SimProgram& program);
 // Writes the file atomically: an existing file is replaced only once the new one is complete. Empty
-// when that worked, else the reason.
+// when that worked, else the file's path and the reason.
 QString savePartProgramFile(const SimProgram& program, const QString& path);
 
 }  // namespace korvex

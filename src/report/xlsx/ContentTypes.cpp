@@ -4,11 +4,19 @@
 
 namespace korvex::xlsx {
 
+namespace {
+
+constexpr std::string_view kContentTypesNamespace =
+    "http://schemas.openxmlformats.org/package/2006/content-types";
+
+}  // namespace
+
 SpreadsheetResult<ContentTypes> ContentTypes::parse(const QByteArray& bytes) {
     pugi::xml_document document;
     if (SpreadsheetStatus parsed = parseXml(document, bytes, QString::fromUtf8(kPartName)); !parsed) {
         return SpreadsheetError{parsed.error()};
     }
+    makeNamespaceDefault(document, kContentTypesNamespace);
     ContentTypes types;
     for (pugi::xml_node node : document.document_element().children()) {
         const QString contentType = toQString(node.attribute("ContentType").value());
@@ -46,7 +54,7 @@ QByteArray ContentTypes::serialize() const {
     pugi::xml_document document;
     appendDeclaration(document);
     pugi::xml_node root = document.append_child("Types");
-    root.append_attribute("xmlns") = "http://schemas.openxmlformats.org/package/2006/content-types";
+    root.append_attribute("xmlns") = kContentTypesNamespace.data();
     for (const auto& [extension, contentType] : defaults_) {
         pugi::xml_node node = root.append_child("Default");
         node.append_attribute("Extension") = toUtf8(extension).constData();

@@ -5,8 +5,6 @@
 #include "report/xlsx/Relationships.h"
 #include "report/xlsx/ZipPackage.h"
 
-#include <set>
-
 namespace korvex::xlsx {
 
 namespace {
@@ -66,7 +64,28 @@ SpreadsheetStatus checkReachable(const ZipPackage& package, const QString& part,
     return {};
 }
 
+void collectReachable(const ZipPackage& package, const QString& part, std::set<QString>& reached) {
+    SpreadsheetResult<Relationships> relationships = relationshipsOf(package, part);
+    if (!relationships) {
+        return;
+    }
+    for (const Relationship& relationship : relationships->all()) {
+        const QString target = resolveTarget(part, relationship.target);
+        if (!relationship.external && !isShared(relationship) && package.contains(target) &&
+            reached.insert(target).second) {
+            collectReachable(package, target, reached);
+        }
+    }
+}
+
 }  // namespace
+
+std::set<QString> partsReachedFrom(const ZipPackage& package, const QString& part) {
+    std::set<QString> reached;
+    collectReachable(package, part, reached);
+    reached.erase(part);
+    return reached;
+}
 
 SpreadsheetStatus PartCloner::checkCopyable(const QString& part) {
     std::set<QString> visited;
@@ -96,8 +115,18 @@ SpreadsheetStatus PartCloner::cloneRelationships(const QString& source, const QS
         }
         relationships->retarget(relationship.id, relativeTarget(copy, *cloned));
     }
-    package_.write(relationshipsPartOf(copy), relationships->serialize());
+    const QString relationshipsPart = relationshipsPartOf(copy);
+    package_.write(relationshipsPart, relationships->serialize());
+    declareRelationships(relationshipsPart);
     return {};
+}
+
+// Packages that declare each relationship part by an override (instead of a default for ".rels")
+// need one for the new part too.
+void PartCloner::declareRelationships(const QString& relationshipsPart) {
+    if (contentTypes_.of(relationshipsPart).isEmpty()) {
+        contentTypes_.setOverride(relationshipsPart, kRelationshipsContentType);
+    }
 }
 
 SpreadsheetResult<QString> PartCloner::clonePart(const QString& part) {

@@ -5,11 +5,16 @@
 #include <QString>
 
 #include <map>
+#include <set>
 
 namespace korvex::xlsx {
 
 class ContentTypes;
 class ZipPackage;
+
+// The parts that `part` reaches through its relationships and theirs, without shared images and
+// without parts that are missing.
+std::set<QString> partsReachedFrom(const ZipPackage& package, const QString& part);
 
 // Copies the parts that a sheet reaches through its relationships, for a copy of the sheet: every
 // drawing, chart, header/footer drawing, comment and printer-settings part gets a copy of its own
@@ -27,6 +32,7 @@ class PartCloner {
 
   private:
     SpreadsheetResult<QString> clonePart(const QString& part);
+    void declareRelationships(const QString& relationshipsPart);
 
     ZipPackage& package_;
     ContentTypes& contentTypes_;

@@ -30,6 +30,7 @@ SpreadsheetResult<Relationships> Relationships::parse(const QByteArray& bytes, c
     if (SpreadsheetStatus parsed = parseXml(document, bytes, partName); !parsed) {
         return SpreadsheetError{parsed.error()};
     }
+    makeNamespaceDefault(document, kRelationshipsNamespace);
     Relationships relationships;
     for (pugi::xml_node node : document.document_element().children("Relationship")) {
         relationships.relationships_.push_back(

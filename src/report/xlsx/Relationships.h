@@ -10,6 +10,9 @@
 
 namespace korvex::xlsx {
 
+inline constexpr QLatin1StringView kRelationshipsContentType{
+    "application/vnd.openxmlformats-package.relationships+xml"};
+
 struct Relationship {
     QString id;
     QString type;

@@ -65,6 +65,91 @@ QString movedReference(const Reference& reference, int rows, int columns) {
            (reference.absoluteRow ? QStringLiteral("$") : QString()) + QString::number(moved.row);
 }
 
+// One end of a whole-column ("$B" in "$B:D") or whole-row ("12" in "12:$14") range.
+struct LineEnd {
+    bool absolute = false;
+    int number = 0;
+    qsizetype end = 0;
+};
+
+// Reads letters (a column) or digits (a row), after an optional "$", at `position`.
+std::optional<LineEnd> lineEndAt(const QString& formula, qsizetype position, bool columns) {
+    LineEnd line;
+    qsizetype at = position;
+    line.absolute = at < formula.size() && formula[at] == u'$';
+    at += line.absolute ? 1 : 0;
+    const qsizetype start = at;
+    const qsizetype longest = columns ? 3 : 7;
+    while (at < formula.size() && at - start < longest &&
+           (columns ? isAsciiLetter(formula[at]) : formula[at].isDigit())) {
+        line.number = columns ? line.number * 26 + (formula[at].toUpper().unicode() - u'A' + 1)
+                              : line.number * 10 + formula[at].digitValue();
+        ++at;
+    }
+    if (at == start || line.number > (columns ? CellRef::kMaxColumn : CellRef::kMaxRow)) {
+        return std::nullopt;
+    }
+    line.end = at;
+    return line;
+}
+
+// A whole-column ("A:A", "$B:D") or whole-row ("1:1", "$3:5") range at `position`.
+struct LineRange {
+    bool columns = false;
+    LineEnd first;
+    LineEnd last;
+};
+
+std::optional<LineRange> lineRangeAt(const QString& formula, qsizetype position) {
+    for (const bool columns : {true, false}) {
+        const auto first = lineEndAt(formula, position, columns);
+        if (!first || first->end >= formula.size() || formula[first->end] != u':') {
+            continue;
+        }
+        const auto last = lineEndAt(formula, first->end + 1, columns);
+        const bool followedByName = last && last->end < formula.size() &&
+                                    (isNameCharacter(formula[last->end]) || formula[last->end] == u'(');
+        if (last && !followedByName) {
+            return LineRange{columns, *first, *last};
+        }
+    }
+    return std::nullopt;
+}
+
+QString movedLineRange(const LineRange& range, int rows, int columns) {
+    const int step = range.columns ? columns : rows;
+    const int limit = range.columns ? CellRef::kMaxColumn : CellRef::kMaxRow;
+    QString moved;
+    for (const LineEnd& line : {range.first, range.last}) {
+        const int number = line.number + (line.absolute ? 0 : step);
+        if (number < 1 || number > limit) {
+            return QStringLiteral("#REF!");
+        }
+        moved += (moved.isEmpty() ? QString() : QStringLiteral(":")) +
+                 (line.absolute ? QStringLiteral("$") : QString()) +
+                 (range.columns ? columnLetters(number) : QString::number(number));
+    }
+    return moved;
+}
+
+// The reference or name that starts at `position`, moved when it is a relative reference; gives
+// the position after it.
+QString shiftedTokenAt(const QString& formula, qsizetype& position, int rows, int columns) {
+    if (const auto range = lineRangeAt(formula, position)) {
+        position = range->last.end;
+        return movedLineRange(*range, rows, columns);
+    }
+    if (const auto reference = referenceAt(formula, position)) {
+        position = reference->end;
+        return movedReference(*reference, rows, columns);
+    }
+    const qsizetype start = position;
+    while (position < formula.size() && isNameCharacter(formula[position])) {
+        ++position;
+    }
+    return formula.mid(start, position - start);
+}
+
 }  // namespace
 
 QString shiftFormula(const QString& formula, int rows, int columns) {
@@ -77,14 +162,7 @@ QString shiftFormula(const QString& formula, int rows, int columns) {
             result += QStringView(formula).mid(position, end - position);
             position = end;
         } else if (isNameCharacter(character) && (position == 0 || !isNameCharacter(formula[position - 1]))) {
-            const auto reference = referenceAt(formula, position);
-            qsizetype end = reference ? reference->end : position;
-            while (!reference && end < formula.size() && isNameCharacter(formula[end])) {
-                ++end;
-            }
-            result += reference ? movedReference(*reference, rows, columns)
-                                : QStringView(formula).mid(position, end - position).toString();
-            position = end;
+            result += shiftedTokenAt(formula, position, rows, columns);
         } else {
             result += character;
             ++position;

@@ -54,7 +54,7 @@ SpreadsheetStatus SheetCells::index(pugi::xml_node sheetData) {
                 cell.append_attribute("r") = toUtf8(parsed->address()).constData();
             }
             previousColumn = parsed->column;
-            entry.cells.emplace_hint(entry.cells.end(), parsed->column, cell);
+            entry.cells.insert(entry.cells.end(), parsed->column, cell);
         }
     }
     return {};
@@ -82,14 +82,14 @@ SheetCells::Row& SheetCells::obtainRow(int row) {
 
 SheetCells::Obtained SheetCells::obtain(CellRef cell) {
     Row& row = obtainRow(cell.row);
-    auto next = row.cells.lower_bound(cell.column);
+    const auto next = row.cells.lowerBound(cell.column);
     if (next != row.cells.end() && next->first == cell.column) {
         return {next->second, false};
     }
     pugi::xml_node node = next == row.cells.end() ? row.node.append_child("c")
                                                   : row.node.insert_child_before("c", next->second);
     node.append_attribute("r") = toUtf8(cell.address()).constData();
-    row.cells.emplace_hint(next, cell.column, node);
+    row.cells.insert(next, cell.column, node);
     return {node, true};
 }
 
@@ -99,7 +99,7 @@ std::optional<CellRange> SheetCells::usedRange() const {
         if (row.cells.empty()) {
             continue;
         }
-        const CellRange rowRange{{number, row.cells.begin()->first}, {number, row.cells.rbegin()->first}};
+        const CellRange rowRange{{number, row.cells.front().first}, {number, row.cells.back().first}};
         if (!used) {
             used = rowRange;
             continue;

@@ -2,6 +2,7 @@
 
 #include "report/CellRange.h"
 #include "report/SpreadsheetResult.h"
+#include "report/xlsx/RowCells.h"
 
 #include <pugixml.hpp>
 
@@ -16,7 +17,7 @@ class SheetCells {
   public:
     struct Row {
         pugi::xml_node node;
-        std::map<int, pugi::xml_node> cells;
+        RowCells cells;
     };
     struct Obtained {
         pugi::xml_node cell;

@@ -10,7 +10,7 @@ Workbook* XlsxApplication::keep(std::unique_ptr<XlsxWorkbook> workbook) {
 SpreadsheetResult<Workbook*> XlsxApplication::open(const QString& path) {
     SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> workbook = XlsxWorkbook::open(path);
     if (!workbook) {
-        return SpreadsheetError{workbook.error()};
+        return SpreadsheetError{workbook.error(), workbook.errorKind()};
     }
     return keep(std::move(*workbook));
 }

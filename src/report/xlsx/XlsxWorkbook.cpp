@@ -2,15 +2,17 @@
 
 #include "report/xlsx/DefinedNames.h"
 #include "report/xlsx/EmptyWorkbook.h"
+#include "report/xlsx/FormulaElements.h"
 #include "report/xlsx/PartCloner.h"
 #include "report/xlsx/PartPath.h"
 #include "report/xlsx/SharedStrings.h"
 #include "report/xlsx/SheetNames.h"
 #include "report/xlsx/StyleSheet.h"
+#include "report/xlsx/VmlShapes.h"
 #include "report/xlsx/XmlPart.h"
+#include "util/AtomicFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -35,6 +37,14 @@ const QString kSharedStringsType =
     QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml");
 const QString kStylesType =
     QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml");
+const QString kWorkbookType =
+    QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml");
+// The workbook part may also be that of a template or of a workbook with macros.
+const auto kWorkbookTypes = std::to_array<QLatin1StringView>(
+    {QLatin1StringView("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"),
+     QLatin1StringView("application/vnd.openxmlformats-officedocument.spreadsheetml.template.main+xml"),
+     QLatin1StringView("application/vnd.ms-excel.sheet.macroEnabled.main+xml"),
+     QLatin1StringView("application/vnd.ms-excel.template.macroEnabled.main+xml")});
 
 // Refuses, before unpacking, the files that are no zip package at all.
 SpreadsheetStatus checkContainer(const QByteArray& bytes) {
@@ -42,10 +52,12 @@ SpreadsheetStatus checkContainer(const QByteArray& bytes) {
         return SpreadsheetError{
             QStringLiteral("the file is encrypted (password-protected) or an old binary .xls workbook; only "
                            "unencrypted .xlsx "
-                           "workbooks can be opened")};
+                           "workbooks can be opened"),
+            SpreadsheetErrorKind::Unsupported};
     }
     if (!bytes.startsWith("PK\x03\x04") && !bytes.startsWith("PK\x05\x06")) {
-        return SpreadsheetError{QStringLiteral("the file is not an .xlsx workbook")};
+        return SpreadsheetError{QStringLiteral("the file is not an .xlsx workbook"),
+                                SpreadsheetErrorKind::Unsupported};
     }
     return {};
 }
@@ -59,6 +71,13 @@ auto parsePart(const ZipPackage& package, const QString& part, Parse parse)
         return SpreadsheetError{bytes.error()};
     }
     return parse(*bytes, part);
+}
+
+// The failure of a step, as a failure of `fallback` unless the step said what kind it was.
+template <typename Failed>
+SpreadsheetError failureOf(const Failed& failed, SpreadsheetErrorKind fallback) {
+    const SpreadsheetErrorKind kind = failed.errorKind();
+    return {failed.error(), kind == SpreadsheetErrorKind::Other ? fallback : kind};
 }
 
 QString folderPrefix(const QString& part) {
@@ -75,15 +94,18 @@ SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QStrin
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return SpreadsheetError{
-            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, file.errorString())};
+            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, file.errorString()),
+            SpreadsheetErrorKind::CannotOpen};
     }
     if (file.size() > kMaxFileSize) {
-        return SpreadsheetError{QStringLiteral("The workbook \"%1\" is too large to be opened").arg(path)};
+        return SpreadsheetError{QStringLiteral("The workbook \"%1\" is too large to be opened").arg(path),
+                                SpreadsheetErrorKind::CannotOpen};
     }
     SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> workbook = fromBytes(file.readAll());
     if (!workbook) {
         return SpreadsheetError{
-            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, workbook.error())};
+            QStringLiteral("The workbook \"%1\" cannot be opened: %2").arg(path, workbook.error()),
+            workbook.errorKind()};
     }
     (*workbook)->path_ = path;
     return workbook;
@@ -91,15 +113,15 @@ SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QStrin
 
 SpreadsheetResult<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::fromBytes(QByteArray bytes) {
     if (SpreadsheetStatus container = checkContainer(bytes); !container) {
-        return SpreadsheetError{container.error()};
+        return failureOf(container, SpreadsheetErrorKind::Damaged);
     }
     SpreadsheetResult<ZipPackage> package = ZipPackage::fromBytes(std::move(bytes));
     if (!package) {
-        return SpreadsheetError{package.error()};
+        return failureOf(package, SpreadsheetErrorKind::Damaged);
     }
     std::unique_ptr<XlsxWorkbook> workbook(new XlsxWorkbook());
     if (SpreadsheetStatus loaded = workbook->load(std::move(*package)); !loaded) {
-        return SpreadsheetError{loaded.error()};
+        return failureOf(loaded, SpreadsheetErrorKind::Damaged);
     }
     return workbook;
 }
@@ -147,13 +169,15 @@ SpreadsheetStatus XlsxWorkbook::loadWorkbookPart() {
         return SpreadsheetError{
             strict ? QStringLiteral("the file is a strict Office Open XML workbook, which is not "
                                     "supported; save it as a normal .xlsx workbook")
-                   : QStringLiteral("the package holds no workbook")};
+                   : QStringLiteral("the package holds no workbook"),
+            SpreadsheetErrorKind::Unsupported};
     }
     workbookPart_ = resolveTarget(QString(), document->target);
     if (workbookPart_.endsWith(u".bin") || contentTypes_.of(workbookPart_).contains(u"binary")) {
         return SpreadsheetError{
             QStringLiteral("the file is a binary workbook (.xlsb), which is not supported; "
-                           "save it as an .xlsx workbook")};
+                           "save it as an .xlsx workbook"),
+            SpreadsheetErrorKind::Unsupported};
     }
     SpreadsheetResult<QByteArray> workbookBytes = package_.read(workbookPart_);
     if (!workbookBytes) {
@@ -164,9 +188,13 @@ SpreadsheetStatus XlsxWorkbook::loadWorkbookPart() {
         !parsed) {
         return parsed;
     }
+    if (std::ranges::find(kWorkbookTypes, contentTypes_.of(workbookPart_)) == kWorkbookTypes.end()) {
+        declareAs(workbookPart_, kWorkbookType);
+    }
     const QString ownRelationships = relationshipsPartOf(workbookPart_);
     if (!package_.contains(ownRelationships)) {
-        return {};
+        return SpreadsheetError{
+            QStringLiteral("the workbook's list of parts \"%1\" is missing").arg(ownRelationships)};
     }
     SpreadsheetResult<Relationships> own = parsePart(package_, ownRelationships, &Relationships::parse);
     if (!own) {
@@ -185,6 +213,7 @@ SpreadsheetStatus XlsxWorkbook::loadStyles() {
         contentTypes_.setOverride(stylesPart_, kStylesType);
     } else {
         stylesPart_ = resolveTarget(workbookPart_, styles->target);
+        declareAs(stylesPart_, kStylesType);
     }
     SpreadsheetResult<std::unique_ptr<StyleSheet>> parsed =
         parsePart(package_, stylesPart_, &StyleSheet::parse);
@@ -202,6 +231,7 @@ SpreadsheetStatus XlsxWorkbook::loadSharedStrings() {
         return {};
     }
     stringsPart_ = resolveTarget(workbookPart_, strings->target);
+    declareAs(stringsPart_, kSharedStringsType);
     SpreadsheetResult<std::unique_ptr<SharedStrings>> parsed =
         parsePart(package_, stringsPart_, &SharedStrings::parse);
     if (!parsed) {
@@ -229,6 +259,9 @@ SpreadsheetStatus XlsxWorkbook::loadSheetList() {
         entry->takeName(name);
         entry->part = part;
         entry->isWorksheet = relationship->hasType("worksheet");
+        if (entry->isWorksheet) {
+            declareAs(part, kWorksheetType);
+        }
         sheets_.push_back(std::move(entry));
     }
     if (sheets_.empty()) {
@@ -260,6 +293,11 @@ int XlsxWorkbook::positionOf(const SheetEntry* entry) const {
     return static_cast<int>(found - sheets_.begin());
 }
 
+DateSystem XlsxWorkbook::dateSystem() const {
+    return root().child("workbookPr").attribute("date1904").as_bool() ? DateSystem::From1904
+                                                                      : DateSystem::From1900;
+}
+
 QStringList XlsxWorkbook::sheetNames() const {
     QStringList names;
     for (const auto& entry : sheets_) {
@@ -270,22 +308,36 @@ QStringList XlsxWorkbook::sheetNames() const {
 
 SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorkbook::parseSheet(const QByteArray& bytes,
                                                                            const QString& part) {
-    return XlsxWorksheet::load({*this, *strings_, *styles_}, bytes, part);
+    return XlsxWorksheet::load({*this, *strings_, *styles_, dateSystem()}, bytes, part);
 }
 
 XlsxWorksheet* XlsxWorkbook::loadSheet(SheetEntry& entry) {
-    if (entry.sheet || !entry.isWorksheet) {
+    if (entry.sheet || !entry.isWorksheet || !entry.loadError.isEmpty()) {
         return entry.sheet.get();
     }
     SpreadsheetResult<QByteArray> bytes = package_.read(entry.part);
-    if (!bytes) {
-        return nullptr;
-    }
-    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> sheet = parseSheet(*bytes, entry.part);
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> sheet =
+        bytes ? parseSheet(*bytes, entry.part) : SpreadsheetError{bytes.error()};
     if (sheet) {
         entry.sheet = std::move(*sheet);
+    } else {
+        entry.loadError = sheet.error();
     }
     return entry.sheet.get();
+}
+
+// A part that parses is a worksheet part (its content type was corrected on load when wrong).
+void XlsxWorkbook::declareAs(const QString& part, const QString& contentType) {
+    if (contentTypes_.of(part) != contentType) {
+        contentTypes_.setOverride(part, contentType);
+    }
+}
+
+QString XlsxWorkbook::whyNotLoaded(const SheetEntry& entry) const {
+    return entry.isWorksheet
+               ? QStringLiteral("the sheet \"%1\" cannot be read: %2").arg(entry.name, entry.loadError)
+               : QStringLiteral("the sheet \"%1\" is a chart or dialog sheet, not a worksheet")
+                     .arg(entry.name);
 }
 
 Worksheet* XlsxWorkbook::sheet(const QString& name) {
@@ -299,11 +351,12 @@ Worksheet* XlsxWorkbook::activeSheet() {
 
 SpreadsheetStatus XlsxWorkbook::checkNewName(const QString& name, const SheetEntry* renamed) const {
     if (const auto problem = sheetNameProblem(name)) {
-        return SpreadsheetError{*problem};
+        return SpreadsheetError{*problem, SpreadsheetErrorKind::BadSheetName};
     }
     const SheetEntry* holder = find(name);
     if (holder != nullptr && holder != renamed) {
-        return SpreadsheetError{QStringLiteral("a sheet named \"%1\" exists already").arg(name)};
+        return SpreadsheetError{QStringLiteral("a sheet named \"%1\" exists already").arg(name),
+                                SpreadsheetErrorKind::BadSheetName};
     }
     return {};
 }
@@ -344,7 +397,7 @@ XlsxWorkbook::SheetEntry& XlsxWorkbook::insertSheet(int position, const QString&
 
 SpreadsheetResult<Worksheet*> XlsxWorkbook::addSheet(const QString& name) {
     if (SpreadsheetStatus allowed = checkNewName(name, nullptr); !allowed) {
-        return SpreadsheetError{allowed.error()};
+        return failureOf(allowed, SpreadsheetErrorKind::Other);
     }
     const QString part = freePartName(folderPrefix(workbookPart_) + QStringLiteral("worksheets/sheet1.xml"),
                                       [&](const QString& candidate) { return package_.contains(candidate); });
@@ -364,26 +417,27 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
     SheetEntry* predecessor = find(after);
     if (original == nullptr || predecessor == nullptr) {
         return SpreadsheetError{
-            QStringLiteral("there is no sheet named \"%1\"").arg(original == nullptr ? source : after)};
+            QStringLiteral("there is no sheet named \"%1\"").arg(original == nullptr ? source : after),
+            SpreadsheetErrorKind::NoSuchSheet};
     }
     if (loadSheet(*original) == nullptr) {
-        return SpreadsheetError{QStringLiteral("the sheet \"%1\" is no worksheet or is damaged").arg(source)};
+        return SpreadsheetError{whyNotLoaded(*original), SpreadsheetErrorKind::SheetNotCopyable};
     }
     PartCloner cloner(package_, contentTypes_);
     if (SpreadsheetStatus copyable = cloner.checkCopyable(original->part); !copyable) {
-        return SpreadsheetError{copyable.error()};
+        return failureOf(copyable, SpreadsheetErrorKind::SheetNotCopyable);
     }
-    const QByteArray bytes = original->sheet->serialize();
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = original->sheet->duplicate();
+    if (!copy) {
+        return failureOf(copy, SpreadsheetErrorKind::SheetNotCopyable);
+    }
     const QString part =
         freePartName(original->part, [&](const QString& name) { return package_.contains(name); });
-    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = parseSheet(bytes, part);
-    if (!copy) {
-        return SpreadsheetError{copy.error()};
-    }
-    package_.write(part, bytes);
     if (SpreadsheetStatus cloned = cloner.cloneRelationships(original->part, part); !cloned) {
-        return SpreadsheetError{cloned.error()};
+        return failureOf(cloned, SpreadsheetErrorKind::SheetNotCopyable);
     }
+    // Takes the part name; the loaded copy is serialized into it on saving.
+    package_.write(part, {});
     (*copy)->setTabSelected(false);
     const QString sourceName = original->name;
     const QString copyName =
@@ -391,6 +445,10 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
     const int position = positionOf(predecessor) + 1;
     SheetEntry& entry = insertSheet(position, copyName, part, std::move(*copy));
     copyLocalNames(root(), positionOf(original), position, sourceName, copyName);
+    // The copy refers to itself where the source referred to itself, as in the application.
+    entry.sheet->renameSheetInOwnFormulas(sourceName, copyName);
+    renameSheetInCharts(part, sourceName, copyName);
+    giveOwnShapeIds(entry);
     return static_cast<Worksheet*>(entry.sheet.get());
 }
 
@@ -410,7 +468,42 @@ SpreadsheetStatus XlsxWorkbook::rename(XlsxWorksheet& sheet, const QString& newN
     }
     entry.takeName(newName);
     renameSheetInNames(root(), oldName, newName);
+    sheet.renameSheetInOwnFormulas(oldName, newName);
+    renameSheetInCharts(entry.part, oldName, newName);
     return {};
+}
+
+void XlsxWorkbook::renameSheetInCharts(const QString& sheetPart, const QString& oldName,
+                                       const QString& newName) {
+    for (const QString& part : partsReachedFrom(package_, sheetPart)) {
+        if (!contentTypes_.of(part).contains(u"chart")) {
+            continue;
+        }
+        SpreadsheetResult<QByteArray> bytes = package_.read(part);
+        pugi::xml_document chart;
+        if (bytes && parseXml(chart, *bytes, part) && renameSheetInFormulas(chart, oldName, newName)) {
+            package_.write(part, serializeXml(chart));
+        }
+    }
+}
+
+// Every VML drawing of the copy takes a block of shape ids that no other drawing of the workbook
+// claims.
+void XlsxWorkbook::giveOwnShapeIds(SheetEntry& copy) {
+    const auto isVml = [&](const QString& part) { return contentTypes_.of(part).contains(u"vmlDrawing"); };
+    int highestBlock = 0;
+    for (const QString& part : package_.partNames()) {
+        SpreadsheetResult<QByteArray> bytes = isVml(part) ? package_.read(part) : QByteArray();
+        highestBlock = std::max(highestBlock, bytes ? highestVmlBlock(*bytes) : 0);
+    }
+    for (const QString& part : partsReachedFrom(package_, copy.part)) {
+        SpreadsheetResult<QByteArray> bytes = isVml(part) ? package_.read(part) : QByteArray();
+        const int block = bytes ? highestVmlBlock(*bytes) : 0;
+        if (block > 0) {
+            package_.write(part, vmlInBlock(*bytes, ++highestBlock));
+            copy.sheet->moveShapeIds(block, highestBlock);
+        }
+    }
 }
 
 void XlsxWorkbook::activate(XlsxWorksheet& sheet) {
@@ -482,7 +575,7 @@ SpreadsheetResult<QByteArray> XlsxWorkbook::toBytes() {
     markSelectedTabs();
     for (const auto& entry : sheets_) {
         if (entry->sheet) {
-            package_.write(entry->part, entry->sheet->serialize());
+            package_.writeOnDemand(entry->part, [sheet = entry->sheet.get()] { return sheet->serialize(); });
         }
     }
     writeSharedStrings();
@@ -497,21 +590,19 @@ SpreadsheetResult<QByteArray> XlsxWorkbook::toBytes() {
 
 SpreadsheetStatus XlsxWorkbook::save() {
     if (path_.isEmpty()) {
-        return SpreadsheetError{QStringLiteral("the workbook has never been saved; it needs a file name")};
+        return SpreadsheetError{QStringLiteral("the workbook has never been saved; it needs a file name"),
+                                SpreadsheetErrorKind::CannotSave};
     }
     return saveAs(path_);
 }
 
 SpreadsheetStatus XlsxWorkbook::saveAs(const QString& path) {
     SpreadsheetResult<QByteArray> bytes = toBytes();
-    if (!bytes) {
-        return SpreadsheetError{
-            QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, bytes.error())};
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
-        return SpreadsheetError{
-            QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, file.errorString())};
+    const std::optional<QString> failure =
+        bytes ? replaceFileAtomically(path, *bytes) : std::optional<QString>(bytes.error());
+    if (failure) {
+        return SpreadsheetError{QStringLiteral("The workbook \"%1\" cannot be saved: %2").arg(path, *failure),
+                                SpreadsheetErrorKind::CannotSave};
     }
     path_ = path;
     return {};

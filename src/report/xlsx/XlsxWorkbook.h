@@ -48,6 +48,8 @@ class XlsxWorkbook final : public Workbook, private SheetOwner {
         QString part;
         bool isWorksheet = false;
         std::unique_ptr<XlsxWorksheet> sheet;
+        // Why the sheet could not be loaded, once that was tried.
+        QString loadError;
         // The name as in the workbook part, and case-folded for lookups.
         QString name;
         QString foldedName;
@@ -69,6 +71,7 @@ class XlsxWorkbook final : public Workbook, private SheetOwner {
     pugi::xml_node root() const { return workbookXml_.document_element(); }
     SheetEntry* find(const QString& name) const;
     int positionOf(const SheetEntry* entry) const;
+    DateSystem dateSystem() const;
     SpreadsheetStatus checkNewName(const QString& name, const SheetEntry* renamed) const;
     XlsxWorksheet* loadSheet(SheetEntry& entry);
     SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> parseSheet(const QByteArray& bytes,
@@ -76,6 +79,10 @@ class XlsxWorkbook final : public Workbook, private SheetOwner {
     SheetEntry& insertSheet(int position, const QString& name, const QString& part,
                             std::unique_ptr<XlsxWorksheet> sheet);
     QString relationshipPrefix();
+    void declareAs(const QString& part, const QString& contentType);
+    QString whyNotLoaded(const SheetEntry& entry) const;
+    void renameSheetInCharts(const QString& sheetPart, const QString& oldName, const QString& newName);
+    void giveOwnShapeIds(SheetEntry& copy);
 
     void markSelectedTabs();
     void writeSharedStrings();

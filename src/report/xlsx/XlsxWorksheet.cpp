@@ -2,10 +2,13 @@
 
 #include "report/xlsx/CellText.h"
 #include "report/xlsx/ColumnSet.h"
+#include "report/xlsx/DayNumbers.h"
+#include "report/xlsx/FormulaElements.h"
 #include "report/xlsx/NumberFormats.h"
 #include "report/xlsx/SharedFormulas.h"
 #include "report/xlsx/SharedStrings.h"
 #include "report/xlsx/StyleSheet.h"
+#include "report/xlsx/VmlShapes.h"
 #include "report/xlsx/WorksheetSchema.h"
 #include "report/xlsx/XmlPart.h"
 
@@ -24,17 +27,6 @@ namespace {
 // The longest text a cell holds.
 constexpr qsizetype kMaxCellTextLength = 32767;
 constexpr auto kCellOrder = std::to_array<std::string_view>({"f", "v", "is", "extLst"});
-// Day 0 of the spreadsheet's day numbers; days before 1 March 1900 count one less (the application
-// takes 1900 for a leap year).
-QDate dayNumberEpoch() {
-    return {1899, 12, 30};
-}
-QDate firstDayWithoutLeapError() {
-    return {1900, 3, 1};
-}
-QDate firstDay() {
-    return {1900, 1, 1};
-}
 constexpr double kMillisecondsPerDay = 86400000.0;
 
 QByteArray shortestText(double value) {
@@ -78,6 +70,15 @@ SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::load(Context co
     unshareFormulas(sheetData);
     sheet->dropFormulaResults();
     return sheet;
+}
+
+SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::duplicate() const {
+    std::unique_ptr<XlsxWorksheet> copy(new XlsxWorksheet(context_));
+    copy->document_.reset(document_);
+    if (SpreadsheetStatus indexed = copy->cells_.index(copy->root().child("sheetData")); !indexed) {
+        return SpreadsheetError{indexed.error()};
+    }
+    return copy;
 }
 
 QString XlsxWorksheet::name() const {
@@ -216,12 +217,12 @@ void XlsxWorksheet::writeDayNumber(CellRef cell, double dayNumber, int formatId)
 }
 
 void XlsxWorksheet::writeDate(CellRef cell, const QDate& date) {
-    if (!date.isValid() || date < firstDay()) {
+    const std::optional<double> days = dayNumberOf(date, context_.dates);
+    if (!days) {
         writeText(cell, date.toString(Qt::ISODate));
         return;
     }
-    const qint64 days = dayNumberEpoch().daysTo(date) - (date < firstDayWithoutLeapError() ? 1 : 0);
-    writeDayNumber(cell, static_cast<double>(days), kShortDateFormatId);
+    writeDayNumber(cell, *days, kShortDateFormatId);
 }
 
 void XlsxWorksheet::writeTime(CellRef cell, const QTime& time) {
@@ -250,7 +251,7 @@ void XlsxWorksheet::format(const CellRange& range, const FormatChange& change) {
     ColumnSet(root()).change(range.first.column, range.last.column,
                              [&](pugi::xml_node column) { restyle(column, "style"); });
     for (const auto& [number, row] : cells_.rows()) {
-        for (auto cell = row.cells.lower_bound(range.first.column);
+        for (auto cell = row.cells.lowerBound(range.first.column);
              cell != row.cells.end() && cell->first <= range.last.column; ++cell) {
             restyle(cell->second, "s");
         }
@@ -390,6 +391,19 @@ void XlsxWorksheet::dropFormulaResults() {
                 cell.remove_child("v");
                 cell.remove_attribute("t");
             }
+        }
+    }
+}
+
+void XlsxWorksheet::renameSheetInOwnFormulas(const QString& oldName, const QString& newName) {
+    renameSheetInFormulas(root(), oldName, newName);
+}
+
+void XlsxWorksheet::moveShapeIds(int fromBlock, int toBlock) {
+    for (const pugi::xpath_node& found : root().select_nodes(".//*[@shapeId]")) {
+        pugi::xml_attribute id = found.node().attribute("shapeId");
+        if (blockOfShapeId(id.as_int()) == fromBlock) {
+            id.set_value(shapeIdInBlock(id.as_int(), toBlock));
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/Worksheet.h"
+#include "report/xlsx/DayNumbers.h"
 #include "report/xlsx/SheetCells.h"
 
 #include <QByteArray>
@@ -32,10 +33,14 @@ class XlsxWorksheet final : public Worksheet {
         SheetOwner& owner;
         SharedStrings& strings;
         StyleSheet& styles;
+        DateSystem dates = DateSystem::From1900;
     };
 
     static SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> load(Context context, const QByteArray& bytes,
                                                                   const QString& partName);
+
+    // A copy of the sheet's content, for a copy of the sheet; it shares the workbook's context.
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> duplicate() const;
 
     QString name() const override;
     SpreadsheetStatus rename(const QString& newName) override;
@@ -55,6 +60,12 @@ class XlsxWorksheet final : public Worksheet {
     void autofitColumn(int column) override;
     void freezePanes(CellRef topLeftOfScrollingPart) override;
 
+    // The sheet's formulas (cells, validations, conditional formats, sparklines) that name the sheet
+    // `oldName` name `newName` instead.
+    void renameSheetInOwnFormulas(const QString& oldName, const QString& newName);
+    // The shape ids of its controls and embedded objects follow a VML drawing from one block of
+    // shape ids to another.
+    void moveShapeIds(int fromBlock, int toBlock);
     // Whether the sheet's tab is selected, as the workbook will open.
     void setTabSelected(bool selected);
     QByteArray serialize();

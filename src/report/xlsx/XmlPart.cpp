@@ -16,7 +16,44 @@ struct ByteWriter : pugi::xml_writer {
     }
 };
 
+// Strips one prefix ("x:") from the names of all elements.
+class PrefixStripper : public pugi::xml_tree_walker {
+  public:
+    explicit PrefixStripper(std::string prefix) : prefix_(std::move(prefix)) {}
+    bool for_each(pugi::xml_node& node) override {
+        const std::string_view name = node.name();
+        if (node.type() == pugi::node_element && name.starts_with(prefix_)) {
+            node.set_name(std::string(name.substr(prefix_.size())).c_str());
+        }
+        return true;
+    }
+
+  private:
+    std::string prefix_;
+};
+
+std::string prefixBoundTo(pugi::xml_node element, std::string_view namespaceUri) {
+    for (pugi::xml_attribute attribute : element.attributes()) {
+        const std::string_view name = attribute.name();
+        if (name.starts_with("xmlns:") && attribute.value() == namespaceUri) {
+            return std::string(name.substr(6)) + ':';
+        }
+    }
+    return {};
+}
+
 }  // namespace
+
+void makeNamespaceDefault(pugi::xml_document& document, std::string_view namespaceUri) {
+    pugi::xml_node root = document.document_element();
+    const std::string prefix = prefixBoundTo(root, namespaceUri);
+    if (prefix.empty() || !std::string_view(root.name()).starts_with(prefix) || root.attribute("xmlns")) {
+        return;
+    }
+    PrefixStripper stripper(prefix);
+    root.parent().traverse(stripper);
+    root.prepend_attribute("xmlns") = std::string(namespaceUri).c_str();
+}
 
 SpreadsheetStatus parseXml(pugi::xml_document& document, const QByteArray& bytes, const QString& partName) {
     const pugi::xml_parse_result result = document.load_buffer(
@@ -34,11 +71,12 @@ SpreadsheetStatus parseSpreadsheetXml(pugi::xml_document& document, const QByteA
     if (SpreadsheetStatus parsed = parseXml(document, bytes, partName); !parsed) {
         return parsed;
     }
+    makeNamespaceDefault(document, kSpreadsheetNamespace);
     const pugi::xml_node root = document.document_element();
     if (std::string_view(root.name()) != rootName ||
         std::string_view(root.attribute("xmlns").as_string()) != kSpreadsheetNamespace) {
-        return SpreadsheetError{QStringLiteral("the part \"%1\" is not transitional SpreadsheetML without "
-                                               "namespace prefix (strict Office Open XML is not supported)")
+        return SpreadsheetError{QStringLiteral("the part \"%1\" is not transitional SpreadsheetML "
+                                               "(strict Office Open XML is not supported)")
                                     .arg(partName)};
     }
     return {};

@@ -21,6 +21,10 @@ inline constexpr std::string_view kSpreadsheetNamespace =
 // transitional SpreadsheetML namespace without prefix.
 SpreadsheetStatus parseSpreadsheetXml(pugi::xml_document& document, const QByteArray& bytes,
                                       const QString& partName, std::string_view rootName);
+// Writers may bind a part's namespace to a prefix (<x:workbook xmlns:x="...main">), which means the
+// same as the default namespace. The elements of that namespace lose the prefix, so that the engine
+// finds them by their plain names and writes them without it.
+void makeNamespaceDefault(pugi::xml_document& document, std::string_view namespaceUri);
 // Parses any XML part (relationships, content types, drawings).
 SpreadsheetStatus parseXml(pugi::xml_document& document, const QByteArray& bytes, const QString& partName);
 QByteArray serializeXml(const pugi::xml_document& document);

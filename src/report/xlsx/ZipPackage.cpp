@@ -2,6 +2,9 @@
 
 #include <zip.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace korvex::xlsx {
 
 namespace {
@@ -30,6 +33,69 @@ SpreadsheetResult<QByteArray> drainSource(zip_source_t* source) {
         return zipError(QStringLiteral("cannot read the written package"), zip_source_error(source));
     }
     return bytes;
+}
+
+// Inflates one entry without keeping it: libzip checks the stored checksum when the end is read.
+// Parts the engine never parses are written back as they are, so they must be checked here.
+SpreadsheetStatus verifyEntry(zip_t* archive, zip_uint64_t index, const QString& name) {
+    zip_file_t* file = zip_fopen_index(archive, index, 0);
+    if (file == nullptr) {
+        return zipError(QStringLiteral("the part \"%1\" cannot be read").arg(name), zip_get_error(archive));
+    }
+    char buffer[64 * 1024];
+    zip_int64_t count = 0;
+    while ((count = zip_fread(file, buffer, sizeof buffer)) > 0) {
+    }
+    SpreadsheetStatus verified;
+    if (count < 0) {
+        verified = zipError(QStringLiteral("the part \"%1\" is damaged").arg(name), zip_file_get_error(file));
+    }
+    zip_fclose(file);
+    return verified;
+}
+
+// A zip source whose bytes are made when libzip opens it and dropped when it closes it.
+struct ProducedSource {
+    std::function<QByteArray()> produce;
+    QByteArray bytes;
+    qsizetype offset = 0;
+    zip_error_t error{};
+};
+
+zip_int64_t readProduced(ProducedSource& source, void* data, zip_uint64_t length) {
+    const auto count = std::min(static_cast<qsizetype>(length), source.bytes.size() - source.offset);
+    std::memcpy(data, source.bytes.constData() + source.offset, static_cast<std::size_t>(count));
+    source.offset += count;
+    return count;
+}
+
+zip_int64_t producedSourceCallback(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
+    auto* source = static_cast<ProducedSource*>(state);
+    switch (command) {
+        case ZIP_SOURCE_OPEN:
+            source->bytes = source->produce();
+            source->offset = 0;
+            return 0;
+        case ZIP_SOURCE_READ:
+            return readProduced(*source, data, length);
+        case ZIP_SOURCE_CLOSE:
+            source->bytes = QByteArray();
+            return 0;
+        case ZIP_SOURCE_STAT:
+            zip_stat_init(static_cast<zip_stat_t*>(data));
+            return 0;
+        case ZIP_SOURCE_ERROR:
+            return zip_error_to_data(&source->error, data, length);
+        case ZIP_SOURCE_FREE:
+            delete source;
+            return 0;
+        case ZIP_SOURCE_SUPPORTS:
+            return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
+                                                  ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+        default:
+            zip_error_set(&source->error, ZIP_ER_OPNOTSUPP, 0);
+            return -1;
+    }
 }
 
 }  // namespace
@@ -72,6 +138,10 @@ SpreadsheetResult<ZipPackage> ZipPackage::fromBytes(QByteArray bytes) {
         if (package.positions_.contains(partName)) {
             return SpreadsheetError{QStringLiteral("the zip container holds \"%1\" twice").arg(partName)};
         }
+        if (SpreadsheetStatus verified = verifyEntry(archive, static_cast<zip_uint64_t>(index), partName);
+            !verified) {
+            return SpreadsheetError{verified.error()};
+        }
         package.positions_.emplace(partName, package.entries_.size());
         package.entries_.push_back({partName, static_cast<quint64>(index), std::nullopt});
     }
@@ -91,6 +161,9 @@ SpreadsheetResult<QByteArray> ZipPackage::read(const QString& part) const {
     const Entry* entry = find(part);
     if (entry == nullptr) {
         return SpreadsheetError{QStringLiteral("the package has no part \"%1\"").arg(part)};
+    }
+    if (entry->produce) {
+        return entry->produce();
     }
     if (entry->replacement) {
         return *entry->replacement;
@@ -126,10 +199,42 @@ void ZipPackage::write(const QString& part, QByteArray bytes) {
     const auto position = positions_.find(part);
     if (position != positions_.end()) {
         entries_[position->second].replacement = std::move(bytes);
+        entries_[position->second].produce = nullptr;
         return;
     }
     positions_.emplace(part, entries_.size());
-    entries_.push_back({part, std::nullopt, std::move(bytes)});
+    entries_.push_back({part, std::nullopt, std::move(bytes), nullptr});
+}
+
+void ZipPackage::writeOnDemand(const QString& part, std::function<QByteArray()> produce) {
+    write(part, {});
+    entries_[positions_.at(part)].produce = std::move(produce);
+}
+
+zip_source_t* ZipPackage::dataOf(zip_t* archive, const Entry& entry) const {
+    if (entry.produce) {
+        auto* state = new ProducedSource{entry.produce, {}, 0, {}};
+        zip_error_init(&state->error);
+        zip_source_t* source = zip_source_function(archive, producedSourceCallback, state);
+        if (source == nullptr) {
+            delete state;
+        }
+        return source;
+    }
+    if (entry.replacement) {
+        return zip_source_buffer(archive, entry.replacement->constData(),
+                                 static_cast<zip_uint64_t>(entry.replacement->size()), 0);
+    }
+    return zip_source_zip(archive, source_.get(), *entry.sourceIndex, ZIP_FL_COMPRESSED, 0, -1);
+}
+
+std::vector<QString> ZipPackage::partNames() const {
+    std::vector<QString> names;
+    names.reserve(entries_.size());
+    for (const Entry& entry : entries_) {
+        names.push_back(entry.name);
+    }
+    return names;
 }
 
 void ZipPackage::remove(const QString& part) {
@@ -159,10 +264,7 @@ SpreadsheetResult<QByteArray> ZipPackage::toBytes() const {
     }
     for (const Entry& entry : entries_) {
         const bool replaced = entry.replacement.has_value();
-        zip_source_t* data =
-            replaced ? zip_source_buffer(archive, entry.replacement->constData(),
-                                         static_cast<zip_uint64_t>(entry.replacement->size()), 0)
-                     : zip_source_zip(archive, source_.get(), *entry.sourceIndex, ZIP_FL_COMPRESSED, 0, -1);
+        zip_source_t* data = dataOf(archive, entry);
         const QByteArray name = entry.name.toUtf8();
         const zip_int64_t index =
             data == nullptr ? -1 : zip_file_add(archive, name.constData(), data, ZIP_FL_ENC_UTF_8);

@@ -6,12 +6,14 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
 struct zip;
+struct zip_source;
 
 namespace korvex::xlsx {
 
@@ -31,7 +33,12 @@ class ZipPackage {
     bool contains(const QString& part) const;
     SpreadsheetResult<QByteArray> read(const QString& part) const;
     void write(const QString& part, QByteArray bytes);
+    // The part's bytes are made by `produce` whenever they are needed (reading the part, writing the
+    // package), one part at a time: a large part is never held as bytes beside the object that makes
+    // it, nor beside the other parts. `produce` must outlive its use by the package.
+    void writeOnDemand(const QString& part, std::function<QByteArray()> produce);
     void remove(const QString& part);
+    std::vector<QString> partNames() const;
 
     // The whole package as zip bytes.
     SpreadsheetResult<QByteArray> toBytes() const;
@@ -44,6 +51,7 @@ class ZipPackage {
         QString name;
         std::optional<quint64> sourceIndex;
         std::optional<QByteArray> replacement;
+        std::function<QByteArray()> produce;
     };
     struct ArchiveCloser {
         void operator()(zip* archive) const;
@@ -51,6 +59,7 @@ class ZipPackage {
 
     const Entry* find(const QString& part) const;
     SpreadsheetResult<QByteArray> readSource(const Entry& entry) const;
+    zip_source* dataOf(zip* archive, const Entry& entry) const;
 
     // The original file's bytes must outlive the archive that reads them.
     std::unique_ptr<QByteArray> sourceBytes_;
