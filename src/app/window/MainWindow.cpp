@@ -316,8 +316,11 @@ void MainWindow::showDialog(QDialog* dialog) {
 
 void MainWindow::openOutputFileSettings() {
     auto* dialog = new OutputFileSetupDialog(outputDialogContext(), this);
+    // Only the grid's visibility changes: the values assigned so far stay for the next output.
     connect(dialog, &OutputFileSetupDialog::headerDataSwitched, this, [this](bool visible) {
-        session_.headerData.setNames(visible ? readHeaderDataNames(session_.programFolder) : QStringList());
+        if (visible && session_.headerData.variables().empty()) {
+            session_.headerData.setNames(readHeaderDataNames(session_.programFolder));
+        }
         showHeaderDataFrame(visible);
     });
     showDialog(dialog);
