@@ -6,6 +6,7 @@
 #include "support/ExamplePrograms.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QStatusBar>
 
@@ -83,6 +84,30 @@ TEST_F(RunControlTest, AnUnwritableResultFolderEndsTheRunWithAFailure) {
     ASSERT_FALSE(user_.messages.empty());
     EXPECT_EQ(user_.messages.back().text.left(20),
               session_.language.text(LanguageTable::MessageBoxen, 49).left(20));
+}
+
+TEST_F(RunControlTest, TheToolbarStateIsHandedBackFromACopyAndTheHostsFileStays) {
+    const QString hostFolder = dir_.filePath(QStringLiteral("host"));
+    const QString hostFile = hostFolder + QStringLiteral("/toolbarstate.dat");
+    test::writeFile(hostFile, "layout");
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(hostFolder);
+    // The same folder for both, and both empty (the working folder).
+    for (const QString& folder : {hostFolder, QString()}) {
+        SimProgram program = test::exampleProgram(QStringLiteral("housing.json"));
+        program.application.toolbarStateSourceFolder = folder;
+        program.application.toolbarStateTargetFolder = folder;
+        host_ = std::make_shared<SimHost>(program);
+        connector_.setApplication(host_);
+        openWindow();
+        window_->runControl().readProgramOffline();
+        EXPECT_EQ(test::readFile(hostFile), QByteArray("layout")) << folder.toStdString();
+        const QString handedBack = host_->lastToolbarStatePath();
+        EXPECT_FALSE(handedBack.isEmpty());
+        EXPECT_NE(QFileInfo(handedBack).fileName(), QStringLiteral("toolbarstate.dat"));
+        EXPECT_FALSE(QFileInfo::exists(handedBack)) << "the copy is removed after use";
+    }
+    QDir::setCurrent(workingFolder);
 }
 
 TEST_F(RunControlTest, ReportsAreFilledWithTheSelectionTheWordAsksFor) {

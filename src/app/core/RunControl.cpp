@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QTemporaryFile>
 
 namespace korvex {
 namespace {
@@ -31,32 +32,35 @@ constexpr int kExitNotProduced = 1;
 constexpr int kLayoutNotLoadedText = 9;
 
 // The host's toolbar layout is copied aside before the offline read and handed back afterwards, with
-// the host window's size, which the walk may change.
+// the host window's size, which the walk may change. The copy is a temporary file of our own in the
+// host's target folder (the temporary folder when none is set), so the host's own file is never
+// deleted or overwritten, whatever the two folders are.
 class ToolbarStateKeeper {
   public:
     explicit ToolbarStateKeeper(HostApplication& application)
-        : application_(application),
-          copy_(QDir(application.toolbarStateTargetFolder()).filePath(QStringLiteral("toolbarstate.dat"))),
-          width_(application.windowWidth()),
-          height_(application.windowHeight()) {
-        const QString source =
-            QDir(application.toolbarStateSourceFolder()).filePath(QStringLiteral("toolbarstate.dat"));
-        QFile::remove(copy_);
-        copied_ = QFile::copy(source, copy_);
+        : application_(application), width_(application.windowWidth()), height_(application.windowHeight()) {
+        QFile source(QDir(application.toolbarStateSourceFolder()).filePath(kFileName));
+        const QString target = application.toolbarStateTargetFolder();
+        copy_.setFileTemplate(QDir(target.isEmpty() ? QDir::tempPath() : target)
+                                  .filePath(QStringLiteral("toolbarstate-XXXXXX.dat")));
+        copied_ = source.open(QIODevice::ReadOnly) && copy_.open() &&
+                  copy_.write(source.readAll()) == source.size() && copy_.flush();
+        copy_.close();
     }
 
     void restore(HostPartProgram& partProgram) {
         application_.setWindowWidth(width_);
         application_.setWindowHeight(height_);
         if (copied_) {
-            partProgram.loadToolbarState(copy_);
-            QFile::remove(copy_);
+            partProgram.loadToolbarState(copy_.fileName());
         }
     }
 
   private:
+    static constexpr QLatin1StringView kFileName{"toolbarstate.dat"};
+
     HostApplication& application_;
-    QString copy_;
+    QTemporaryFile copy_;
     double width_;
     double height_;
     bool copied_ = false;
