@@ -1,8 +1,8 @@
 #include "characteristics/CharacteristicReader.h"
 
 #include "characteristics/CommandCapture.h"
-#include "characteristics/HostFailureMessage.h"
 #include "characteristics/HeaderDataValues.h"
+#include "characteristics/HostFailureMessage.h"
 #include "characteristics/ValueTables.h"
 #include "host/HostApplication.h"
 #include "host/HostCallError.h"
@@ -71,14 +71,17 @@ void walkProgram(HostApplication& application, HostCommandCollection& commands,
     walkCommands(commands, options, targets, environment.user);
 }
 
-
 }  // namespace
+
+void clearReadResults(const ReaderTargets& targets) {
+    targets.tables.reset(0);
+    targets.headerData.clearValues();
+}
 
 ReadOutcome readCharacteristics(HostApplication& application, HostCommandCollection& commands,
                                 const ReaderEnvironment& environment, const ReaderTargets& targets) {
     ReadOutcome outcome;
-    targets.tables.reset(0);
-    targets.headerData.clearValues();
+    clearReadResults(targets);
     try {
         walkProgram(application, commands, environment, targets);
     } catch (const HostCallError& error) {

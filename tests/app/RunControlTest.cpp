@@ -1,6 +1,7 @@
 #include "app/WindowFixture.h"
 #include "app/core/ReportOutput.h"
 #include "app/core/RunControl.h"
+#include "host/HostCallError.h"
 #include "host/sim/SimHost.h"
 #include "output/AsciiFormatSettings.h"
 #include "support/ExamplePrograms.h"
@@ -32,6 +33,32 @@ class RecordingReport : public ReportOutput {
 
     QStringList layouts;
     std::vector<FilledReport> reports;
+};
+
+// The simulated host, failing as soon as the offline read asks for its window: a host that goes away
+// after the connection was made.
+class HostFailingEarlyInTheRead : public HostApplication {
+  public:
+    explicit HostFailingEarlyInTheRead(std::shared_ptr<SimHost> host) : host_(std::move(host)) {}
+
+    std::shared_ptr<HostPartProgram> activePartProgram() override { return host_->activePartProgram(); }
+    HostEventSource& events() override { return host_->events(); }
+    QString toolbarStateSourceFolder() override { return host_->toolbarStateSourceFolder(); }
+    QString toolbarStateTargetFolder() override { return host_->toolbarStateTargetFolder(); }
+    bool displayUpdates() override { return host_->displayUpdates(); }
+    void setDisplayUpdates(bool on) override { host_->setDisplayUpdates(on); }
+    double windowLeft() override { return host_->windowLeft(); }
+    void setWindowLeft(double left) override { host_->setWindowLeft(left); }
+    double windowWidth() override { throw HostCallError(QStringLiteral("gone")); }
+    void setWindowWidth(double width) override { host_->setWindowWidth(width); }
+    double windowTop() override { return host_->windowTop(); }
+    void setWindowTop(double top) override { host_->setWindowTop(top); }
+    double windowHeight() override { return host_->windowHeight(); }
+    void setWindowHeight(double height) override { host_->setWindowHeight(height); }
+    QString versionText() override { return host_->versionText(); }
+
+  private:
+    std::shared_ptr<SimHost> host_;
 };
 
 class RunControlTest : public WindowFixture {
@@ -154,6 +181,29 @@ TEST_F(RunControlTest, NoHostIsToldAndAnUnattendedRunEndsWithAFailure) {
     EXPECT_EQ(user_.messages[0].title, QStringLiteral("KORVEX Connection"));
     EXPECT_TRUE(user_.messages[0].text.startsWith(session_.language.text(LanguageTable::MessageBoxen, 41)));
     EXPECT_EQ(exitStatus(), 1);
+}
+
+TEST_F(RunControlTest, AFailedReadOrReconnectLeavesNothingOfThePreviousProgramToShowOrWrite) {
+    QDir().mkpath(outputFolder());
+    start({});
+    RunControl& control = window_->runControl();
+    control.readProgramOffline();
+    ASSERT_GT(session_.values.rowCount(), 0);
+    connector_.setApplication(std::make_shared<HostFailingEarlyInTheRead>(host_));
+    control.readProgramOffline();
+    EXPECT_EQ(session_.values.rowCount(), 0);
+    EXPECT_TRUE(window_->selection().empty());
+
+    connector_.setApplication(host_);
+    control.readProgramOffline();
+    window_->setSelection(Selection(static_cast<std::size_t>(session_.values.rowCount()), true));
+    connector_.setApplication(nullptr);
+    control.toggleOnlineReceive();
+    user_.messages.clear();
+    control.writeAsciiOutput();
+    EXPECT_TRUE(resultFiles().isEmpty());
+    ASSERT_EQ(user_.messages.size(), 1U);
+    EXPECT_TRUE(user_.messages[0].text.startsWith(session_.language.text(LanguageTable::MessageBoxen, 50)));
 }
 
 TEST_F(RunControlTest, AnOnlineRunCapturesTheHostRunThenActs) {

@@ -16,6 +16,7 @@
 #include "host/HostSession.h"
 #include "output/AsciiOutput.h"
 #include "settings/SettingTexts.h"
+#include "util/MessageBoxen.h"
 #include "util/UserInteraction.h"
 
 #include <QDateTime>
@@ -30,6 +31,8 @@ namespace {
 constexpr int kExitProduced = 0;
 constexpr int kExitNotProduced = 1;
 constexpr int kLayoutNotLoadedText = 9;
+constexpr int kNoAsciiFileWrittenText = 46;
+constexpr int kNoPartProgramFactsText = 50;
 
 // The host's toolbar layout is copied aside before the offline read and handed back afterwards, with
 // the host window's size, which the walk may change. The copy is a temporary file of our own in the
@@ -107,6 +110,8 @@ void RunControl::readProgramOffline() {
     Session& session = parts_.session;
     parts_.view.resetResults();
     parts_.view.clearCharacteristics();
+    // A read that fails before its walk leaves nothing of the previous program to show or write.
+    clearReadResults({session.values, session.headerData});
     ReadOutcome outcome;
     try {
         showProgramLabels();
@@ -258,10 +263,14 @@ void RunControl::writeAsciiIntoChosenFolder() {
 
 AsciiOutputResult RunControl::outputAscii(AsciiFolder folder) {
     Session& session = parts_.session;
+    if (parts_.host.partProgram == nullptr) {
+        // The file is named and placed by the host's part program: without it nothing is written.
+        showMessageBoxen(parts_.user, session.language, MessageIcon::Critical,
+                         {kNoPartProgramFactsText, kNoAsciiFileWrittenText});
+        return AsciiOutputResult::NotWritten;
+    }
     try {
-        const PartProgramFacts facts = parts_.host.partProgram != nullptr
-                                           ? readPartProgramFacts(*parts_.host.partProgram)
-                                           : PartProgramFacts{};
+        const PartProgramFacts facts = readPartProgramFacts(*parts_.host.partProgram);
         const Selection selection = parts_.view.selection();
         const AsciiOutputSources sources{session.values, selection, session.headerData, facts};
         const AsciiOutputContext context{session.settings,
