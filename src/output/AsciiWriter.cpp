@@ -5,16 +5,21 @@
 #include "host/HostPartProgram.h"
 #include "output/AsciiLineBuilder.h"
 #include "output/AsciiWriteSettings.h"
-#include "util/MessageBoxen.h"
+#include "output/DelimitedText.h"
 #include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
 #include "util/AnsiCodec.h"
+#include "util/BlankTrim.h"
 #include "util/LanguageTables.h"
+#include "util/MessageBoxen.h"
+#include "util/RenameWithoutReplacing.h"
 #include "util/UserInteraction.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <functional>
 
 namespace korvex {
 namespace {
@@ -26,8 +31,12 @@ constexpr int kNoFileWrittenEntry = 46;
 constexpr int kSettingsUnreadableEntry = 47;
 constexpr int kOpenAsciiFormatEntry = 48;
 constexpr int kCannotCreateFileEntry = 49;
+constexpr int kNoOutputFolderEntry = 51;
 // A row of every column takes some 200 characters.
 constexpr qsizetype kReservedCharactersPerRow = 200;
+// A new result file: read and write for its owner, read for everyone else.
+constexpr QFileDevice::Permissions kResultFilePermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 // StatusBar entries.
 constexpr int kWritingStatus = 9;
 constexpr int kWrittenStatus = 10;
@@ -38,7 +47,7 @@ bool isWrittenOutputMode(const QString& outputMode) {
 }
 
 // The marks at the start of a comment's first line: "<<#" keeps the rows of that comment out of
-// the file, "<<" is taken off (and the rest trimmed). Each comment entry is looked at once per
+// the file, "<<" is taken off (and the blanks after it). Each comment entry is looked at once per
 // output, so rows sharing a comment share its decision and a mark is taken off only once.
 class CommentMarks {
   public:
@@ -66,7 +75,7 @@ class CommentMarks {
             return Decision::Exclude;
         }
         if (first.startsWith(u"<<")) {
-            comment.setLine(1, first.mid(2).trimmed());
+            comment.setLine(1, trimBlanks(first.mid(2)));
         }
         return Decision::Include;
     }
@@ -82,7 +91,10 @@ QString folderWithSeparator(const QString& folder) {
 
 void appendHeaderDataLines(QString& text, const HeaderDataValues& headerData, const QString& delimiter) {
     for (const auto& variable : headerData.variables()) {
-        text += variable.name.trimmed() + delimiter + variable.value.trimmed() + QLatin1StringView("\r\n");
+        appendTextCell(text, trimBlanks(variable.name), delimiter);
+        text += delimiter;
+        appendTextCell(text, trimBlanks(variable.value), delimiter);
+        text += QLatin1StringView("\r\n");
     }
 }
 
@@ -93,6 +105,28 @@ bool anySelected(const std::vector<bool>& selected) {
 bool saveWhole(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+}
+
+// Writes the file under the first free counter name. Each name is taken in one step that fails when
+// the name exists, so two writers at the same moment (two instances on one host run) never replace
+// each other's file: the later one takes the next number.
+bool saveUnderFreeName(const QString& folder, const QByteArray& content,
+                       const std::function<std::optional<QString>(const FileExistsTest&)>& nameWith) {
+    QTemporaryFile file(folder + QStringLiteral(".result-XXXXXX.tmp"));
+    if (!file.open() || file.write(content) != content.size() || !file.flush()) {
+        return false;
+    }
+    file.setPermissions(kResultFilePermissions);
+    file.close();
+    bool failed = false;
+    const auto takenElsewhere = [&](const QString& candidate) {
+        const RenameOutcome outcome = renameWithoutReplacing(file.fileName(), candidate);
+        failed = outcome == RenameOutcome::Failed;
+        return outcome == RenameOutcome::TargetExists;
+    };
+    const bool written = nameWith(takenElsewhere).has_value() && !failed;
+    file.setAutoRemove(!written);
+    return written;
 }
 
 class AsciiFileWriter {
@@ -119,22 +153,33 @@ class AsciiFileWriter {
         if (!settings) {
             return fail(MessageIcon::Critical, {kSettingsUnreadableEntry, kOpenAsciiFormatEntry});
         }
-        const std::optional<QString> path = fileName(*settings);
-        if (!path || !saveWhole(*path, encodeAnsi(fileText(*settings)))) {
+        const QString folder = resultFolder(*settings);
+        if (trimBlanks(folder).isEmpty()) {
+            return fail(MessageIcon::Critical, {kNoOutputFolderEntry, kNoFileWrittenEntry});
+        }
+        if (!save(*settings, folderWithSeparator(folder), encodeAnsi(fileText(*settings)))) {
             return fail(MessageIcon::Critical, {kCannotCreateFileEntry});
         }
         return true;
     }
 
-    std::optional<QString> fileName(const AsciiWriteSettings& settings) const {
-        const QString folder = settings.partProgramFolder
-                                   ? sources_.partProgram.folder
-                                   : context_.settings.readSetting(keys::kDir, context_.programFolder);
+    QString resultFolder(const AsciiWriteSettings& settings) const {
+        return settings.partProgramFolder ? sources_.partProgram.folder
+                                          : context_.settings.readSetting(keys::kDir, context_.programFolder);
+    }
+
+    // Without the counter the name is fixed and an earlier file of that name is replaced as a whole.
+    bool save(const AsciiWriteSettings& settings, const QString& folder, const QByteArray& content) const {
         const QString extension =
             settings.fileType == AsciiFileType::Csv ? QStringLiteral("csv") : QStringLiteral("txt");
-        return resultFileName(settings.naming, sources_.partProgram.names, context_.moment,
-                              folderWithSeparator(folder), extension,
-                              [](const QString& candidate) { return QFileInfo::exists(candidate); });
+        const auto nameWith = [&](const FileExistsTest& exists) {
+            return resultFileName(settings.naming, sources_.partProgram.names, context_.moment, folder,
+                                  extension, exists);
+        };
+        if (settings.naming.useCounter) {
+            return saveUnderFreeName(folder, content, nameWith);
+        }
+        return saveWhole(*nameWith([](const QString&) { return false; }), content);
     }
 
     QString fileText(const AsciiWriteSettings& settings) const {

@@ -40,7 +40,9 @@ using FileExistsTest = std::function<bool(const QString& path)>;
 
 // The full path: prefix (the folder, ending in a separator), the name parts joined by the separator
 // with trailing empty parts dropped, with the counter the first free number 0001..9999, then "." and
-// the extension. Characters a file name cannot hold ("/", ":" and the like) become "-" in every
+// the extension; `exists` is asked for each counter name in turn and the first it denies is taken (a
+// writer may create the file in that same step, so that no other writer can take the name between
+// the test and the creation). Characters a file name cannot hold ("/", ":" and the like) become "-" in every
 // part, so neither a short date nor a host text can lead outside the folder. nullopt when the
 // counter is on and all 9999 numbers are taken: the oldest results are never overwritten.
 std::optional<QString> resultFileName(const ResultFileNaming& naming, const PartProgramNames& names,

@@ -84,7 +84,7 @@ std::vector<bool> everyEntryButTheLast(const ValueTables& tables) {
 
 LanguageTables numberedLanguage() {
     LanguageTables language;
-    for (const auto& [table, name, last] : {std::tuple(LanguageTable::MessageBoxen, "MessageBoxen", 49),
+    for (const auto& [table, name, last] : {std::tuple(LanguageTable::MessageBoxen, "MessageBoxen", 59),
                                             std::tuple(LanguageTable::StatusBar, "StatusBar", 14)}) {
         language.beginSection(table, headerLineOf(table));
         for (int entry = 2; entry <= last; ++entry) {
