@@ -4,6 +4,8 @@
 #include "settings/SettingsStore.h"
 #include "util/WriteNotation.h"
 
+#include <vector>
+
 namespace korvex {
 namespace {
 
@@ -38,22 +40,17 @@ AsciiFormat loadAsciiFormat(const SettingsStore& settings) {
 }
 
 bool saveAsciiFormat(const AsciiFormat& format, const SettingsStore& settings) {
-    bool stored = true;
+    std::vector<SettingValue> stored;
     for (int column = 0; column < kAsciiColumnCount; ++column) {
-        stored =
-            settings.writeSetting(asciiCheckKey(column), checkBoxText(format.checked[at(column)])) && stored;
+        stored.push_back({asciiCheckKey(column), checkBoxText(format.checked[at(column)])});
     }
-    stored = settings.writeSetting(keys::kAsciiDelimiter, format.delimiter) && stored;
-    stored =
-        settings.writeSetting(keys::kAsciiCsv, optionButtonText(format.fileType == AsciiFileType::Csv)) &&
-        stored;
-    stored =
-        settings.writeSetting(keys::kAsciiTxt, optionButtonText(format.fileType == AsciiFileType::Txt)) &&
-        stored;
+    stored.push_back({keys::kAsciiDelimiter, format.delimiter});
+    stored.push_back({keys::kAsciiCsv, optionButtonText(format.fileType == AsciiFileType::Csv)});
+    stored.push_back({keys::kAsciiTxt, optionButtonText(format.fileType == AsciiFileType::Txt)});
     for (int column = 0; column < kAsciiColumnCount; ++column) {
-        stored = settings.writeSetting(asciiPlaceKey(column), format.places[at(column)]) && stored;
+        stored.push_back({asciiPlaceKey(column), format.places[at(column)]});
     }
-    return stored;
+    return settings.writeSettings(stored);
 }
 
 void writeAsciiFormat(const AsciiFormat& format, NotationWriter& out) {

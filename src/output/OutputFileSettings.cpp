@@ -8,6 +8,7 @@
 #include <QStorageInfo>
 
 #include <array>
+#include <vector>
 
 namespace korvex {
 namespace {
@@ -35,15 +36,6 @@ OutputFolderChoice folderChoiceOf(std::initializer_list<std::pair<OutputFolderCh
     }
     return choice;
 }
-
-struct SettingWriter {
-    SettingsStore& settings;
-    bool stored = true;
-
-    void operator()(keys::SettingKey key, const QString& value) {
-        stored = settings.writeSetting(key, value) && stored;
-    }
-};
 
 }  // namespace
 
@@ -87,7 +79,10 @@ bool saveOutputFileSettings(const OutputFileSettings& values, SettingsStore& set
     const auto isChoice = [&values](OutputFolderChoice choice) {
         return optionButtonText(values.folderChoice == choice);
     };
-    SettingWriter write{settings};
+    std::vector<SettingValue> stored;
+    const auto write = [&stored](keys::SettingKey key, const QString& value) {
+        stored.push_back({key, value});
+    };
     write(keys::kDrive, values.drive);
     write(keys::kDir, values.folder);
     write(keys::kPartProgFolder, isChoice(OutputFolderChoice::PartProgramFolder));
@@ -104,7 +99,7 @@ bool saveOutputFileSettings(const OutputFileSettings& values, SettingsStore& set
     write(keys::kTolProzent, values.tolProzent);
     write(keys::kCurrentUser, switchText(values.currentUser));
     write(keys::kMinimize, checkBoxText(values.minimize));
-    return write.stored;
+    return settings.writeSettings(stored);
 }
 
 void writeOutputFileSettings(const OutputFileSettings& values, NotationWriter& out) {
