@@ -218,6 +218,19 @@ TEST_F(RunControlTest, AnOnlineRunCapturesTheHostRunThenActs) {
     EXPECT_EQ(exitStatus(), 0);
 }
 
+TEST_F(RunControlTest, ClosingTheWindowBeforeTheOutputIsNoSuccess) {
+    start({QStringLiteral("o")});
+    window_->close();
+    EXPECT_EQ(exitStatus(), 1);
+    host_->execute();
+    EXPECT_EQ(ended_->size(), 1) << "the program ends once";
+
+    session_.arguments = {};
+    start({});
+    window_->close();
+    EXPECT_EQ(exitStatus(), 0);
+}
+
 TEST_F(RunControlTest, AnAbortedRunAnsweredNoEndsWithoutOutput) {
     start({QStringLiteral("o")});
     user_.scriptAnswers({MessageAnswer::No});

@@ -22,6 +22,7 @@
 #include "util/MessageBoxen.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,6 +39,7 @@ namespace korvex {
 namespace {
 
 constexpr int kValueGridRows = 24;
+constexpr int kExitNotProduced = 1;
 
 // The frames of the window, in the order of their captions (MainWindow entries 30, 63, 39, 70, 36).
 constexpr std::size_t kProgramFrame = 0;
@@ -299,10 +301,7 @@ void MainWindow::connectRunActions() {
                             actions_->headerData, actions_->reportLayout, actions_->batchFile}) {
         action->setEnabled(false);
     }
-    connect(actions_->exit, &QAction::triggered, this, [this] {
-        releaseHostObjects(session_.host);
-        Q_EMIT programEnded(0);
-    });
+    connect(actions_->exit, &QAction::triggered, this, [this] { endProgram(operatorExitStatus()); });
 }
 
 OutputDialogContext MainWindow::outputDialogContext() {
@@ -374,8 +373,21 @@ void MainWindow::askForOutputFolder() {
 }
 
 void MainWindow::endProgram(int exitStatus) {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
     releaseHostObjects(session_.host);
     Q_EMIT programEnded(exitStatus);
+}
+
+int MainWindow::operatorExitStatus() const {
+    return session_.arguments.isUnattended() ? kExitNotProduced : 0;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    endProgram(operatorExitStatus());
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::showHeaderDataFrame(bool visible) {

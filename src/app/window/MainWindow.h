@@ -72,7 +72,14 @@ class MainWindow : public QMainWindow, public RunView {
     // The program is to end with this exit status (the unattended runs, the file menu's exit).
     void programEnded(int exitStatus);
 
+  protected:
+    // Closing the window ends the program; an unattended run closed before it wrote its output has
+    // not produced it.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    // The exit status when the operator ends the program (menu or window close).
+    int operatorExitStatus() const;
     QWidget* buildProgramFrame();
     QWidget* buildCharacteristicFrame();
     QWidget* buildValueFrame();
@@ -106,6 +113,7 @@ class MainWindow : public QMainWindow, public RunView {
     EvaluationPanel* evaluation_ = nullptr;
     CharacteristicBrowser* browser_ = nullptr;
     RunControl* runControl_ = nullptr;
+    bool ended_ = false;
 };
 
 }  // namespace korvex
