@@ -94,6 +94,14 @@ TEST(HostNumbersTest, DecimalTextTakesAPointOrACommaWhateverTheLocale) {
     }
 }
 
+TEST(ValueTablesTest, AnyCommandCountFromTheHostIsTakenWithoutReservingRoomForIt) {
+    ValueTables tables;
+    tables.reset(std::numeric_limits<int>::max());
+    EXPECT_EQ(tables.commandCount(), std::numeric_limits<int>::max());
+    tables.appendRow();
+    EXPECT_EQ(tables.rowCount(), 1);
+}
+
 TEST(ValueTablesTest, RowsAndCommentsAreNumberedFromOneAndNeverReachedOutside) {
     ValueTables tables;
     tables.reset(3);

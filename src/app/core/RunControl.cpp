@@ -25,6 +25,8 @@
 #include <QLocale>
 #include <QTemporaryFile>
 
+#include <set>
+
 namespace korvex {
 namespace {
 
@@ -299,13 +301,15 @@ void RunControl::locateInHost(int rowNumber) {
         if (command == nullptr) {
             return;
         }
+        // The host answers "previous" for us; a host answering in a cycle must not hang the walk.
+        std::set<UniqueId> visited{command->uniqueId()};
         while (command->isDimension()) {
             const std::shared_ptr<HostDimension> dimension = command->dimension();
             if (dimension == nullptr || !(dimension->isLocationAxis() || dimension->isTruePositionAxis())) {
                 break;
             }
             std::shared_ptr<HostCommand> previous = command->previous();
-            if (previous == nullptr) {
+            if (previous == nullptr || !visited.insert(previous->uniqueId()).second) {
                 break;
             }
             command = std::move(previous);
