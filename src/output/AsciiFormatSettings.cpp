@@ -4,6 +4,7 @@
 #include "settings/SettingsStore.h"
 #include "util/WriteNotation.h"
 
+#include <bitset>
 #include <vector>
 
 namespace korvex {
@@ -18,6 +19,24 @@ std::size_t at(int column) {
 
 AsciiFileType fileTypeOf(bool csv, bool txt) {
     return csv && !txt ? AsciiFileType::Csv : AsciiFileType::Txt;
+}
+
+// Each place is empty, 0 (not written) or one of the places 1 to 22, and no place is held twice.
+bool placesAreUsable(const std::array<QString, kAsciiColumnCount>& places) {
+    std::bitset<kAsciiColumnCount + 1> held;
+    for (const QString& text : places) {
+        if (text.isEmpty()) {
+            continue;
+        }
+        bool isNumber = false;
+        const int place = text.toInt(&isNumber);
+        if (!isNumber || place < 0 || place > kAsciiColumnCount ||
+            (place > 0 && held.test(static_cast<std::size_t>(place)))) {
+            return false;
+        }
+        held.set(static_cast<std::size_t>(place));
+    }
+    return true;
 }
 
 }  // namespace
@@ -81,7 +100,7 @@ std::optional<AsciiFormat> readAsciiFormat(NotationReader& in) {
     for (QString& place : format.places) {
         place = in.readText();
     }
-    if (!in.ok()) {
+    if (!in.ok() || !placesAreUsable(format.places)) {
         return std::nullopt;
     }
     return format;

@@ -2,6 +2,7 @@
 
 #include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
+#include "util/BlankTrim.h"
 #include "util/WriteNotation.h"
 
 #include <QDir>
@@ -35,6 +36,16 @@ OutputFolderChoice folderChoiceOf(std::initializer_list<std::pair<OutputFolderCh
         }
     }
     return choice;
+}
+
+// What an imported file must hold for the output to work: a folder and name codes the lists offer.
+bool isUsable(const OutputFileSettings& values) {
+    for (std::size_t position = 0; position < values.naming.codes.size(); ++position) {
+        if (!isKnownNameCode(position, values.naming.codes[position])) {
+            return false;
+        }
+    }
+    return isKnownSeparatorCode(values.naming.separatorCode) && !trimBlanks(values.folder).isEmpty();
 }
 
 }  // namespace
@@ -138,7 +149,7 @@ std::optional<OutputFileSettings> readOutputFileSettings(NotationReader& in,
     values.folderChoice = folderChoiceOf({{OutputFolderChoice::PartProgramFolder, partProgramFolder},
                                           {OutputFolderChoice::AskBeforeOutput, askBeforeOutput},
                                           {OutputFolderChoice::FixedFolder, fixedFolder}});
-    if (!in.ok()) {
+    if (!in.ok() || !isUsable(values)) {
         return std::nullopt;
     }
     values.tolProzent = in.atEnd() ? kDefaultTolProzent : in.readText();

@@ -49,6 +49,10 @@ std::optional<QString> resultFileName(const ResultFileNaming& naming, const Part
                                       const NamingMoment& moment, const QString& prefix,
                                       const QString& extension, const FileExistsTest& exists);
 
+// Whether a name position (0 to 4) offers the code, and whether the separator code is one of the list.
+bool isKnownNameCode(std::size_t position, int code);
+bool isKnownSeparatorCode(int code);
+
 // The time as "hh.mm.ss", hours 00 to 23.
 QString timeText(const QTime& time);
 

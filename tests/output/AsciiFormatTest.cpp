@@ -193,5 +193,24 @@ TEST(AsciiFormatExport, AnIncompleteFileIsNotTaken) {
     EXPECT_FALSE(readAsciiFormat(in).has_value());
 }
 
+TEST(AsciiFormatExport, PlacesThatAreNoPlaceOrTakenTwiceAreRefused) {
+    for (const char* place : {"abc", "23", "999", "-1", "5"}) {
+        AsciiFormat format;
+        checkEveryColumn(format);
+        format.places[3] = QString::fromLatin1(place);
+        NotationWriter out;
+        writeAsciiFormat(format, out);
+        NotationReader in(out.bytes());
+        EXPECT_FALSE(readAsciiFormat(in).has_value()) << place;
+    }
+    AsciiFormat format;
+    checkColumn(format, 4);
+    format.places[7] = QStringLiteral("0");
+    NotationWriter out;
+    writeAsciiFormat(format, out);
+    NotationReader in(out.bytes());
+    EXPECT_EQ(readAsciiFormat(in), format);
+}
+
 }  // namespace
 }  // namespace korvex
