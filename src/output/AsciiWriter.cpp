@@ -189,7 +189,7 @@ class AsciiFileWriter {
             appendHeaderDataLines(text, sources_.headerData, settings.delimiter);
         }
         const bool zozadRegel =
-            switchIsOn(context_.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
+            textSwitchIsOn(context_.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
         const AsciiLineBuilder builder(settings.places, settings.delimiter, zozadRegel,
                                        context_.moment.locale.decimalPoint().front());
         builder.appendTitleLine(text);

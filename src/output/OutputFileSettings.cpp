@@ -74,11 +74,11 @@ OutputFileSettings loadOutputFileSettings(const SettingsStore& settings, const Q
     values.folderChoice = folderChoiceOf({{OutputFolderChoice::AskBeforeOutput, askBeforeOutput},
                                           {OutputFolderChoice::PartProgramFolder, partProgramFolder},
                                           {OutputFolderChoice::FixedFolder, fixedFolder}});
-    values.zozadRegel = switchIsOn(read(keys::kZozadRegel, QStringLiteral("FALSE")));
+    values.zozadRegel = textSwitchIsOn(read(keys::kZozadRegel, QStringLiteral("FALSE")));
     values.useHeaderData = settingIsTrue(read(keys::kHeader, QStringLiteral("1")));
     values.multiLine = settingIsTrue(read(keys::kMultiLine, QStringLiteral("1")));
     values.tolProzent = read(keys::kTolProzent, kDefaultTolProzent);
-    values.currentUser = switchIsOn(read(keys::kCurrentUser, QStringLiteral("FALSE")));
+    values.currentUser = textSwitchIsOn(read(keys::kCurrentUser, QStringLiteral("FALSE")));
     values.minimize = settingIsTrue(read(keys::kMinimize, QStringLiteral("0")));
     return values;
 }
@@ -154,7 +154,7 @@ std::optional<OutputFileSettings> readOutputFileSettings(NotationReader& in,
     }
     values.tolProzent = in.atEnd() ? kDefaultTolProzent : in.readText();
     if (!in.atEnd()) {
-        values.currentUser = switchIsOn(in.readText());
+        values.currentUser = textSwitchIsOn(in.readText());
     }
     if (!in.atEnd()) {
         values.minimize = in.readInteger() != 0;

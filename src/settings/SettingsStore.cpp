@@ -66,7 +66,7 @@ void SettingsStore::chooseRootFromUserSwitch() {
     root_ = SettingsRoot::MachineWide;
     const QString perUser =
         readSettingPath(SettingsRoot::PerUser, keys::kCurrentUser, QStringLiteral("False"));
-    if (switchIsOn(perUser)) {
+    if (textSwitchIsOn(perUser)) {
         root_ = SettingsRoot::PerUser;
     }
 }
