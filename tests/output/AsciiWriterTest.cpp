@@ -1,3 +1,4 @@
+#include "output/AsciiLineBuilder.h"
 #include "output/AsciiOutput.h"
 #include "output/AsciiOutputFixture.h"
 #include "support/TestFiles.h"
@@ -175,6 +176,27 @@ TEST_F(AsciiWriterTest, WritersAtTheSameMomentNeverReplaceEachOthersFiles) {
         EXPECT_EQ(test::readFile(QDir(outputFolder()).filePath(file)),
                   golden(QStringLiteral("deviation-first.csv")));
     }
+}
+
+TEST(AsciiLineBuilderTest, TheToleranceRuleMirrorsOnlyNegativeValuesNotZero) {
+    // Nominal, upper, lower, measured, min, max.
+    constexpr Places places = {0, 1, 2, 3, 0, 4, 0, 0, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const AsciiLineBuilder builder(places, QStringLiteral(";"), true, u'.');
+    CharacteristicRecord row;
+    row.upperTol = 0.2;
+    row.lowerTol = -0.1;
+    row.min = -0.05;
+    row.max = 0.03;
+    QString text;
+    builder.appendRowLine(text, row, nullptr);
+    EXPECT_EQ(text, QStringLiteral("0;0.2;-0.1;0;-0.05;0.03\r\n"));
+    row.nominal = -1;
+    row.measured = -1.01;
+    row.min = -1.05;
+    row.max = -1.0;
+    text.clear();
+    builder.appendRowLine(text, row, nullptr);
+    EXPECT_EQ(text, QStringLiteral("1;0.1;-0.2;1.01;1;1.05\r\n"));
 }
 
 TEST_F(AsciiWriterTest, AnEmptyListOrNoMarkingWritesNothing) {
