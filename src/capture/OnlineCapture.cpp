@@ -47,12 +47,17 @@ bool OnlineCapture::switchOn(const HostSession& session) {
         return false;
     try {
         options_ = readCaptureOptions(environment_.settings, session.application->versionText());
-        targets_.tables.reset(session.commands->count());
+        const int commandCount = session.commands->count();
+        targets_.tables.reset(commandCount);
+        firstCommand_.reset();
+        if (commandCount > 0)
+            firstCommand_ = session.commands->commandAt(0)->uniqueId();
     } catch (const HostCallError& error) {
         tellHostLost(error.message());
         return false;
     }
     targets_.headerData.clearValues();
+    joinedLate_.reset();
     programName_ = session.connectedProgramName;
     application_ = session.application;
     const HostEventSource* events = &application_->events();
@@ -82,6 +87,8 @@ void OnlineCapture::onObjectExecuted(const std::shared_ptr<HostPartProgram>& pro
         if (!isOn() || !isOurs(*program))
             return;
         const CommandSnapshot snapshot = command->snapshot();
+        if (!joinedLate_)
+            joinedLate_ = firstCommand_ && snapshot.uniqueId != *firstCommand_;
         captureCommand(snapshot, options_, targets_.tables, targets_.headerData);
         runEndsHere = isEndOfRunComment(snapshot);
     } catch (const HostCallError& error) {
@@ -139,7 +146,7 @@ void OnlineCapture::tellHostLost(const QString& message) {
 
 void OnlineCapture::endRun(RunEnd end) {
     switchOff();
-    Q_EMIT runEnded(end);
+    Q_EMIT runEnded(end == RunEnd::Evaluate && joinedLate_.value_or(false) ? RunEnd::JoinedLate : end);
 }
 
 }  // namespace korvex

@@ -3,11 +3,13 @@
 #include "capture/RunEnd.h"
 #include "characteristics/CharacteristicReader.h"
 #include "characteristics/CommandCapture.h"
+#include "host/UniqueId.h"
 
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace korvex {
@@ -67,6 +69,10 @@ class OnlineCapture : public QObject {
     ReaderTargets targets_;
     std::shared_ptr<HostApplication> application_;
     QString programName_;
+    // The program's first command, and whether the run was joined after it had begun: the first
+    // executed command seen was another one, so what was captured is not the whole run.
+    std::optional<UniqueId> firstCommand_;
+    std::optional<bool> joinedLate_;
     CaptureOptions options_;
     std::vector<QMetaObject::Connection> connections_;
 };

@@ -231,6 +231,21 @@ TEST_F(RunControlTest, ClosingTheWindowBeforeTheOutputIsNoSuccess) {
     EXPECT_EQ(exitStatus(), 0);
 }
 
+TEST_F(RunControlTest, ARunJoinedAfterItsStartIsShownButNotOutput) {
+    QDir().mkpath(outputFolder());
+    start({QStringLiteral("o")});
+    const int commands = static_cast<int>(host_->program().commands.size());
+    for (int position = 5; position < commands; ++position) {
+        host_->executeCommand(position);
+    }
+    host_->endExecution(SimHost::kNormalTermination);
+    EXPECT_GT(session_.values.rowCount(), 0);
+    EXPECT_TRUE(resultFiles().isEmpty());
+    ASSERT_EQ(user_.messages.size(), 1U);
+    EXPECT_EQ(user_.messages[0].text, session_.language.text(LanguageTable::MessageBoxen, 52));
+    EXPECT_EQ(exitStatus(), 1);
+}
+
 TEST_F(RunControlTest, AnAbortedRunAnsweredNoEndsWithoutOutput) {
     start({QStringLiteral("o")});
     user_.scriptAnswers({MessageAnswer::No});

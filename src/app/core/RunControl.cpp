@@ -35,6 +35,7 @@ constexpr int kExitNotProduced = 1;
 constexpr int kLayoutNotLoadedText = 9;
 constexpr int kNoAsciiFileWrittenText = 46;
 constexpr int kNoPartProgramFactsText = 50;
+constexpr int kJoinedLateText = 52;
 
 // The host's toolbar layout is copied aside before the offline read and handed back afterwards, with
 // the host window's size, which the walk may change. The copy is a temporary file of our own in the
@@ -198,7 +199,10 @@ void RunControl::endOfRun(RunEnd end) {
     parts_.view.showCharacteristics();
     parts_.view.showEvaluation(evaluateTolerances(session.values, interventionPercent(session.settings)));
     parts_.view.showHeaderDataValues();
-    if (end == RunEnd::HostLost) {
+    if (end == RunEnd::JoinedLate) {
+        showMessageBoxen(parts_.user, session.language, MessageIcon::Information, {kJoinedLateText});
+    }
+    if (end == RunEnd::HostLost || end == RunEnd::JoinedLate) {
         parts_.view.showCaptureState(false);
         endUnattendedRun(false);
         return;
