@@ -7,6 +7,7 @@
 #include "host/HostCommand.h"
 #include "host/HostCommandCollection.h"
 #include "host/HostEventSource.h"
+#include "host/HostFailureText.h"
 #include "host/HostPartProgram.h"
 #include "host/HostSession.h"
 #include "util/LanguageTables.h"
@@ -53,7 +54,7 @@ bool OnlineCapture::switchOn(const HostSession& session) {
         if (commandCount > 0)
             firstCommand_ = session.commands->commandAt(0)->uniqueId();
     } catch (const HostCallError& error) {
-        tellHostLost(error.message());
+        tellHostLost(hostFailureText(environment_.language, error));
         return false;
     }
     targets_.headerData.clearValues();
@@ -92,7 +93,7 @@ void OnlineCapture::onObjectExecuted(const std::shared_ptr<HostPartProgram>& pro
         captureCommand(snapshot, options_, targets_.tables, targets_.headerData);
         runEndsHere = isEndOfRunComment(snapshot);
     } catch (const HostCallError& error) {
-        onHostLost(error.message());
+        endCaptureOnHostFailure(hostFailureText(environment_.language, error));
         return;
     }
     if (runEndsHere) {
@@ -107,7 +108,7 @@ void OnlineCapture::onEndExecution(const std::shared_ptr<HostPartProgram>& progr
         if (!isOn() || !isOurs(*program))
             return;
     } catch (const HostCallError& error) {
-        onHostLost(error.message());
+        endCaptureOnHostFailure(hostFailureText(environment_.language, error));
         return;
     }
     // Off before the question, so that no further event is handled while it is asked.
@@ -115,11 +116,16 @@ void OnlineCapture::onEndExecution(const std::shared_ptr<HostPartProgram>& progr
     endRun(terminationType == kAbortedTermination ? askAboutAbortedRun() : RunEnd::Evaluate);
 }
 
-void OnlineCapture::onHostLost(const QString& message) {
+// The bus's message is for logs; the user is told in the user's language.
+void OnlineCapture::onHostLost(const QString&) {
+    endCaptureOnHostFailure(hostGoneText(environment_.language));
+}
+
+void OnlineCapture::endCaptureOnHostFailure(const QString& text) {
     if (!isOn())
         return;
     switchOff();
-    tellHostLost(message);
+    tellHostLost(text);
     endRun(RunEnd::HostLost);
 }
 

@@ -58,6 +58,7 @@ class OnlineCapture : public QObject {
                           const std::shared_ptr<HostCommand>& command);
     void onEndExecution(const std::shared_ptr<HostPartProgram>& program, int terminationType);
     void onHostLost(const QString& message);
+    void endCaptureOnHostFailure(const QString& text);
     bool isOurs(HostPartProgram& program) const;
     // Asks whether an aborted run is to be evaluated.
     RunEnd askAboutAbortedRun();

@@ -7,6 +7,7 @@
 #include "host/HostApplication.h"
 #include "host/HostCallError.h"
 #include "host/HostCommandCollection.h"
+#include "host/HostFailureText.h"
 #include "util/LanguageTables.h"
 #include "util/UserInteraction.h"
 
@@ -86,7 +87,7 @@ ReadOutcome readCharacteristics(HostApplication& application, HostCommandCollect
         walkProgram(application, commands, environment, targets);
     } catch (const HostCallError& error) {
         outcome.complete = false;
-        outcome.failure = error.message();
+        outcome.failure = hostFailureText(environment.language, error);
     }
     outcome.evaluation = evaluateTolerances(targets.tables, interventionPercent(environment.settings));
     environment.user.setProgress(0, 0);

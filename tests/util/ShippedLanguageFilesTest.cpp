@@ -24,7 +24,7 @@ constexpr std::pair<LanguageTable, int> kHighestEntryRead[] = {
     {LanguageTable::ExcelOnline, 7},
     {LanguageTable::SavePartProgram, 10},
     {LanguageTable::SelectOutputFolder, 6},
-    {LanguageTable::MessageBoxen, 52},
+    {LanguageTable::MessageBoxen, 55},
     {LanguageTable::StatusBar, 14},
     {LanguageTable::Version202, 2},
     {LanguageTable::Version210, 2},

@@ -12,6 +12,7 @@
 #include "host/HostCommand.h"
 #include "host/HostCommandCollection.h"
 #include "host/HostDimension.h"
+#include "host/HostFailureText.h"
 #include "host/HostPartProgram.h"
 #include "host/HostSession.h"
 #include "output/AsciiOutput.h"
@@ -126,7 +127,7 @@ void RunControl::readProgramOffline() {
             toolbarState.restore(*parts_.host.partProgram);
         }
     } catch (const HostCallError& error) {
-        tellHostFailure(parts_.user, session.language, error.message());
+        tellHostFailure(parts_.user, session.language, hostFailureText(session.language, error));
         outcome.complete = false;
     }
     parts_.view.showCharacteristics();
@@ -163,7 +164,7 @@ void RunControl::switchCaptureOn() {
     try {
         showProgramLabels();
     } catch (const HostCallError& error) {
-        tellHostFailure(parts_.user, session.language, error.message());
+        tellHostFailure(parts_.user, session.language, hostFailureText(session.language, error));
         endUnattendedRun(false);
         return;
     }
@@ -290,7 +291,7 @@ AsciiOutputResult RunControl::outputAscii(AsciiFolder folder) {
         }
         return runAsciiOutput(sources, context, session.arguments.isUnattended());
     } catch (const HostCallError& error) {
-        tellHostFailure(parts_.user, session.language, error.message());
+        tellHostFailure(parts_.user, session.language, hostFailureText(session.language, error));
         return AsciiOutputResult::NotWritten;
     }
 }
@@ -320,7 +321,8 @@ void RunControl::locateInHost(int rowNumber) {
         }
         command->activate();
     } catch (const HostCallError& error) {
-        tellHostFailure(parts_.user, parts_.session.language, error.message());
+        tellHostFailure(parts_.user, parts_.session.language,
+                        hostFailureText(parts_.session.language, error));
     }
 }
 
