@@ -7,6 +7,7 @@
 #include "host/HostCommand.h"
 #include "host/HostCommandCollection.h"
 #include "host/HostEventSource.h"
+#include "host/HostFailureText.h"
 #include "host/HostPartProgram.h"
 #include "host/HostSession.h"
 #include "util/LanguageTables.h"
@@ -47,12 +48,17 @@ bool OnlineCapture::switchOn(const HostSession& session) {
         return false;
     try {
         options_ = readCaptureOptions(environment_.settings, session.application->versionText());
-        targets_.tables.reset(session.commands->count());
+        const int commandCount = session.commands->count();
+        targets_.tables.reset(commandCount);
+        firstCommand_.reset();
+        if (commandCount > 0)
+            firstCommand_ = session.commands->commandAt(0)->uniqueId();
     } catch (const HostCallError& error) {
-        tellHostLost(error.message());
+        tellHostLost(hostFailureText(environment_.language, error));
         return false;
     }
     targets_.headerData.clearValues();
+    joinedLate_.reset();
     programName_ = session.connectedProgramName;
     application_ = session.application;
     const HostEventSource* events = &application_->events();
@@ -82,10 +88,12 @@ void OnlineCapture::onObjectExecuted(const std::shared_ptr<HostPartProgram>& pro
         if (!isOn() || !isOurs(*program))
             return;
         const CommandSnapshot snapshot = command->snapshot();
+        if (!joinedLate_)
+            joinedLate_ = firstCommand_ && snapshot.uniqueId != *firstCommand_;
         captureCommand(snapshot, options_, targets_.tables, targets_.headerData);
         runEndsHere = isEndOfRunComment(snapshot);
     } catch (const HostCallError& error) {
-        onHostLost(error.message());
+        endCaptureOnHostFailure(hostFailureText(environment_.language, error));
         return;
     }
     if (runEndsHere) {
@@ -100,7 +108,7 @@ void OnlineCapture::onEndExecution(const std::shared_ptr<HostPartProgram>& progr
         if (!isOn() || !isOurs(*program))
             return;
     } catch (const HostCallError& error) {
-        onHostLost(error.message());
+        endCaptureOnHostFailure(hostFailureText(environment_.language, error));
         return;
     }
     // Off before the question, so that no further event is handled while it is asked.
@@ -108,11 +116,16 @@ void OnlineCapture::onEndExecution(const std::shared_ptr<HostPartProgram>& progr
     endRun(terminationType == kAbortedTermination ? askAboutAbortedRun() : RunEnd::Evaluate);
 }
 
-void OnlineCapture::onHostLost(const QString& message) {
+// The bus's message is for logs; the user is told in the user's language.
+void OnlineCapture::onHostLost(const QString&) {
+    endCaptureOnHostFailure(hostGoneText(environment_.language));
+}
+
+void OnlineCapture::endCaptureOnHostFailure(const QString& text) {
     if (!isOn())
         return;
     switchOff();
-    tellHostLost(message);
+    tellHostLost(text);
     endRun(RunEnd::HostLost);
 }
 
@@ -139,7 +152,7 @@ void OnlineCapture::tellHostLost(const QString& message) {
 
 void OnlineCapture::endRun(RunEnd end) {
     switchOff();
-    Q_EMIT runEnded(end);
+    Q_EMIT runEnded(end == RunEnd::Evaluate && joinedLate_.value_or(false) ? RunEnd::JoinedLate : end);
 }
 
 }  // namespace korvex

@@ -3,11 +3,13 @@
 #include "capture/RunEnd.h"
 #include "characteristics/CharacteristicReader.h"
 #include "characteristics/CommandCapture.h"
+#include "host/UniqueId.h"
 
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace korvex {
@@ -56,6 +58,7 @@ class OnlineCapture : public QObject {
                           const std::shared_ptr<HostCommand>& command);
     void onEndExecution(const std::shared_ptr<HostPartProgram>& program, int terminationType);
     void onHostLost(const QString& message);
+    void endCaptureOnHostFailure(const QString& text);
     bool isOurs(HostPartProgram& program) const;
     // Asks whether an aborted run is to be evaluated.
     RunEnd askAboutAbortedRun();
@@ -67,6 +70,10 @@ class OnlineCapture : public QObject {
     ReaderTargets targets_;
     std::shared_ptr<HostApplication> application_;
     QString programName_;
+    // The program's first command, and whether the run was joined after it had begun: the first
+    // executed command seen was another one, so what was captured is not the whole run.
+    std::optional<UniqueId> firstCommand_;
+    std::optional<bool> joinedLate_;
     CaptureOptions options_;
     std::vector<QMetaObject::Connection> connections_;
 };

@@ -13,6 +13,9 @@ enum class RunEnd {
     // The host vanished during the run. The rows captured until then stay in the tables and the user
     // has been told; show them, but do not treat them as a finished run.
     HostLost,
+    // The run ended, but capture was switched on after it had begun (its first command was not seen):
+    // the rows are shown, never output as a complete run.
+    JoinedLate,
 };
 
 }  // namespace korvex

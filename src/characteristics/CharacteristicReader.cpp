@@ -1,12 +1,13 @@
 #include "characteristics/CharacteristicReader.h"
 
 #include "characteristics/CommandCapture.h"
-#include "characteristics/HostFailureMessage.h"
 #include "characteristics/HeaderDataValues.h"
+#include "characteristics/HostFailureMessage.h"
 #include "characteristics/ValueTables.h"
 #include "host/HostApplication.h"
 #include "host/HostCallError.h"
 #include "host/HostCommandCollection.h"
+#include "host/HostFailureText.h"
 #include "util/LanguageTables.h"
 #include "util/UserInteraction.h"
 
@@ -71,19 +72,22 @@ void walkProgram(HostApplication& application, HostCommandCollection& commands,
     walkCommands(commands, options, targets, environment.user);
 }
 
-
 }  // namespace
+
+void clearReadResults(const ReaderTargets& targets) {
+    targets.tables.reset(0);
+    targets.headerData.clearValues();
+}
 
 ReadOutcome readCharacteristics(HostApplication& application, HostCommandCollection& commands,
                                 const ReaderEnvironment& environment, const ReaderTargets& targets) {
     ReadOutcome outcome;
-    targets.tables.reset(0);
-    targets.headerData.clearValues();
+    clearReadResults(targets);
     try {
         walkProgram(application, commands, environment, targets);
     } catch (const HostCallError& error) {
         outcome.complete = false;
-        outcome.failure = error.message();
+        outcome.failure = hostFailureText(environment.language, error);
     }
     outcome.evaluation = evaluateTolerances(targets.tables, interventionPercent(environment.settings));
     environment.user.setProgress(0, 0);

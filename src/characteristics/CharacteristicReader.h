@@ -36,6 +36,9 @@ struct ReadOutcome {
     EvaluationSummary evaluation;
 };
 
+// Empties the tables and the header-data values, so that nothing of an earlier read remains.
+void clearReadResults(const ReaderTargets& targets);
+
 // Walks every command of the part program once, after it has run, and turns each dimension into its
 // characteristic rows, with comments and header-data values; then evaluates the rows. The host's
 // display updates are switched off during the walk and put back afterwards. Progress goes to the

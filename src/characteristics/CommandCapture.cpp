@@ -1,5 +1,7 @@
 #include "characteristics/CommandCapture.h"
 
+#include "util/BlankTrim.h"
+
 #include "characteristics/CharacteristicRows.h"
 #include "characteristics/CommentLine.h"
 #include "characteristics/HeaderDataValues.h"
@@ -17,8 +19,8 @@ constexpr int kTextComment = 1;
 constexpr int kTrueDiameter = 1209;
 
 // A switch stored as text: "True"/"False" in any case, or a number (non-zero is on).
-bool switchIsOn(const QString& text) {
-    if (text.trimmed().compare(u"true", Qt::CaseInsensitive) == 0)
+bool textOrNumberSwitchIsOn(const QString& text) {
+    if (trimBlanks(text).compare(u"true", Qt::CaseInsensitive) == 0)
         return true;
     return parseDecimalText(text).value_or(0) != 0;
 }
@@ -106,7 +108,7 @@ void takeDimension(const CommandSnapshot& command, const DimensionSnapshot& dime
 
 CaptureOptions readCaptureOptions(const SettingsStore& settings, const QString& hostVersion) {
     return {
-        .multiLine = switchIsOn(settings.readSetting(keys::kMultiLine, QStringLiteral("0"))),
+        .multiLine = textOrNumberSwitchIsOn(settings.readSetting(keys::kMultiLine, QStringLiteral("0"))),
         .headerData = settings.readSetting(keys::kHeader, QStringLiteral("0")) == u"1",
         .truePositionDiameterOnly =
             settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")).toUpper() == u"TRUE",

@@ -1,6 +1,7 @@
 #include "characteristics/CommentMarks.h"
 
 #include "characteristics/ValueTables.h"
+#include "util/BlankTrim.h"
 
 namespace korvex {
 
@@ -25,7 +26,7 @@ CommentMarks::Decision CommentMarks::decide(CommentRecord& comment) {
         return Decision::Exclude;
     }
     if (first.startsWith(u"<<")) {
-        comment.setLine(1, first.mid(2).trimmed());
+        comment.setLine(1, trimBlanks(first.mid(2)));
     }
     return Decision::Include;
 }

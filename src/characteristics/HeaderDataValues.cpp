@@ -1,5 +1,7 @@
 #include "characteristics/HeaderDataValues.h"
 
+#include "util/BlankTrim.h"
+
 #include <algorithm>
 
 namespace korvex {
@@ -17,7 +19,7 @@ void HeaderDataValues::clearValues() {
 
 bool HeaderDataValues::assign(const QString& variableName, const QString& value) {
     const auto match = std::ranges::find_if(
-        variables_, [&](const Variable& variable) { return variable.name.trimmed() == variableName; });
+        variables_, [&](const Variable& variable) { return trimBlanks(variable.name) == variableName; });
     if (match == variables_.end())
         return false;
     match->value = value;

@@ -24,8 +24,8 @@ class HeaderDataValues {
     const std::vector<Variable>& variables() const { return variables_; }
 
     void clearValues();
-    // Gives the value to the first variable whose name, trimmed, equals variableName exactly (case
-    // sensitive). False when no variable has that name.
+    // Gives the value to the first variable whose name without the blanks around it equals variableName
+    // exactly (case sensitive). False when no variable has that name.
     bool assign(const QString& variableName, const QString& value);
 
   private:

@@ -1,26 +1,66 @@
 #include "characteristics/HostNumbers.h"
 
+#include "util/SignificantDigits.h"
+
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace korvex {
 namespace {
 
 constexpr int kDecimals = 5;
 
+// The first `kept` digits (fewer than 15) rounded half away from zero at the next one: a count of
+// 0.00001 steps when `kept` reaches the fifth decimal.
+std::int64_t roundedDigits(const SignificantDigits& decimal, int kept) {
+    std::int64_t steps = 0;
+    for (int i = 0; i < kept; ++i) {
+        steps = steps * 10 + (decimal.at(i) - '0');
+    }
+    return decimal.at(kept) >= '5' ? steps + 1 : steps;
+}
+
+// The decimal text read back; text beyond the largest double (its 15 digits round up) keeps the value.
+double readBack(const SignificantDigits& decimal, double magnitude) {
+    std::array<char, 32> text{};
+    char* end = std::copy_n(decimal.digits.begin(), decimal.count, text.begin());
+    *end++ = 'e';
+    end = std::to_chars(end, text.data() + text.size(), decimal.exponent - (decimal.count - 1)).ptr;
+    double value = magnitude;
+    std::from_chars(text.data(), end, value);
+    return value;
+}
+
+// steps * 0.00001 as the nearest double, exactly as the text "<steps>e-5" reads.
+double fromSteps(std::int64_t steps) {
+    std::array<char, 32> text{};
+    char* end = std::to_chars(text.data(), text.data() + text.size(), steps).ptr;
+    *end++ = 'e';
+    *end++ = '-';
+    *end++ = static_cast<char>('0' + kDecimals);
+    double value = 0;
+    std::from_chars(text.data(), end, value);
+    return value;
+}
+
 }  // namespace
 
 double roundHostValue(double value) {
-    if (!std::isfinite(value))
-        return value;
-    // Fixed notation of the largest double needs 309 digits before the point.
-    std::array<char, 400> text{};
-    const auto written =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, kDecimals);
-    double rounded = 0;
-    std::from_chars(text.data(), written.ptr, rounded);
-    return rounded + 0.0;
+    if (!std::isfinite(value) || value == 0) {
+        return 0;
+    }
+    const SignificantDigits decimal = significantDigits(std::abs(value));
+    const int kept = decimal.exponent + 1 + kDecimals;
+    double magnitude = 0;
+    if (kept >= SignificantDigits::kMost) {
+        magnitude = readBack(decimal, std::abs(value));
+    } else if (kept >= 0) {
+        magnitude = fromSteps(roundedDigits(decimal, kept));
+    }
+    return std::copysign(magnitude, value) + 0.0;
 }
 
 std::optional<double> parseDecimalText(const QString& text) {
@@ -29,7 +69,7 @@ std::optional<double> parseDecimalText(const QString& text) {
         normalized.replace(u',', u'.');
     bool ok = false;
     const double value = normalized.toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -3,11 +3,17 @@
 #include <algorithm>
 
 namespace korvex {
+namespace {
+
+constexpr int kRowsReservedAtMost = 1 << 17;
+
+}  // namespace
 
 void ValueTables::reset(int commandCount) {
     commandCount_ = std::max(commandCount, 0);
     rows_.clear();
-    rows_.reserve(static_cast<std::size_t>(commandCount_));
+    // The count comes from the host: room for a large program is made at once, the rest as needed.
+    rows_.reserve(static_cast<std::size_t>(std::min(commandCount_, kRowsReservedAtMost)));
     comments_.clear();
     capture_ = {};
     counts_ = {};

@@ -3,6 +3,7 @@
 #include "host/HostApplication.h"
 #include "host/HostCallError.h"
 #include "host/HostConnector.h"
+#include "host/HostFailureText.h"
 #include "host/HostPartProgram.h"
 #include "host/HostSession.h"
 #include "util/LanguageTables.h"
@@ -59,7 +60,7 @@ bool connectToHost(HostSession& session, HostConnector& connector, const Languag
         if (attach(session, connector, language, user))
             return true;
     } catch (const HostCallError& error) {
-        tellUser(user, {messageText(language, kHostNotRunning), error.message(),
+        tellUser(user, {messageText(language, kHostNotRunning), hostFailureText(language, error),
                         messageText(language, kStartHost)});
     }
     releaseHostObjects(session);

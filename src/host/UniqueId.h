@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <compare>
+
 namespace korvex {
 
 // The pair of numbers by which the host identifies a command for as long as the part program exists.
@@ -13,6 +15,7 @@ struct UniqueId {
     QString text() const { return QString::number(first) + QString::number(second); }
 
     friend bool operator==(const UniqueId&, const UniqueId&) = default;
+    friend auto operator<=>(const UniqueId&, const UniqueId&) = default;
 };
 
 }  // namespace korvex

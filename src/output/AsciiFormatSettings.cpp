@@ -4,6 +4,9 @@
 #include "settings/SettingsStore.h"
 #include "util/WriteNotation.h"
 
+#include <bitset>
+#include <vector>
+
 namespace korvex {
 namespace {
 
@@ -16,6 +19,24 @@ std::size_t at(int column) {
 
 AsciiFileType fileTypeOf(bool csv, bool txt) {
     return csv && !txt ? AsciiFileType::Csv : AsciiFileType::Txt;
+}
+
+// Each place is empty, 0 (not written) or one of the places 1 to 22, and no place is held twice.
+bool placesAreUsable(const std::array<QString, kAsciiColumnCount>& places) {
+    std::bitset<kAsciiColumnCount + 1> held;
+    for (const QString& text : places) {
+        if (text.isEmpty()) {
+            continue;
+        }
+        bool isNumber = false;
+        const int place = text.toInt(&isNumber);
+        if (!isNumber || place < 0 || place > kAsciiColumnCount ||
+            (place > 0 && held.test(static_cast<std::size_t>(place)))) {
+            return false;
+        }
+        held.set(static_cast<std::size_t>(place));
+    }
+    return true;
 }
 
 }  // namespace
@@ -38,22 +59,17 @@ AsciiFormat loadAsciiFormat(const SettingsStore& settings) {
 }
 
 bool saveAsciiFormat(const AsciiFormat& format, const SettingsStore& settings) {
-    bool stored = true;
+    std::vector<SettingValue> stored;
     for (int column = 0; column < kAsciiColumnCount; ++column) {
-        stored =
-            settings.writeSetting(asciiCheckKey(column), checkBoxText(format.checked[at(column)])) && stored;
+        stored.push_back({asciiCheckKey(column), checkBoxText(format.checked[at(column)])});
     }
-    stored = settings.writeSetting(keys::kAsciiDelimiter, format.delimiter) && stored;
-    stored =
-        settings.writeSetting(keys::kAsciiCsv, optionButtonText(format.fileType == AsciiFileType::Csv)) &&
-        stored;
-    stored =
-        settings.writeSetting(keys::kAsciiTxt, optionButtonText(format.fileType == AsciiFileType::Txt)) &&
-        stored;
+    stored.push_back({keys::kAsciiDelimiter, format.delimiter});
+    stored.push_back({keys::kAsciiCsv, optionButtonText(format.fileType == AsciiFileType::Csv)});
+    stored.push_back({keys::kAsciiTxt, optionButtonText(format.fileType == AsciiFileType::Txt)});
     for (int column = 0; column < kAsciiColumnCount; ++column) {
-        stored = settings.writeSetting(asciiPlaceKey(column), format.places[at(column)]) && stored;
+        stored.push_back({asciiPlaceKey(column), format.places[at(column)]});
     }
-    return stored;
+    return settings.writeSettings(stored);
 }
 
 void writeAsciiFormat(const AsciiFormat& format, NotationWriter& out) {
@@ -84,7 +100,7 @@ std::optional<AsciiFormat> readAsciiFormat(NotationReader& in) {
     for (QString& place : format.places) {
         place = in.readText();
     }
-    if (!in.ok()) {
+    if (!in.ok() || !placesAreUsable(format.places)) {
         return std::nullopt;
     }
     return format;

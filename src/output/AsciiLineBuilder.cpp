@@ -2,6 +2,7 @@
 
 #include "characteristics/CharacteristicRecord.h"
 #include "characteristics/CommentRecord.h"
+#include "output/DelimitedText.h"
 #include "util/NumberText.h"
 
 #include <algorithm>
@@ -39,12 +40,14 @@ WrittenNumbers writtenNumbers(const CharacteristicRecord& row, bool zozadRegel) 
     return numbers;
 }
 
-void appendComment(QString& text, const CommentRecord* comment) {
+QString commentText(const CommentRecord* comment) {
+    QString lines;
     if (comment != nullptr) {
         for (int line = 1; line <= CommentRecord::kLineCount; ++line) {
-            text += comment->line(line);
+            lines += comment->line(line);
         }
     }
+    return lines;
 }
 
 // What the cells of one row are written from.
@@ -60,12 +63,12 @@ void appendCell(QString& text, AsciiColumn column, const RowCells& cells) {
     const CharacteristicRecord& row = cells.row;
     const WrittenNumbers& numbers = cells.numbers;
     const auto number = [&](double value) { appendNumberText(text, value, cells.decimalPoint); };
+    const auto textCell = [&](const QString& cell) { appendTextCell(text, cell, cells.delimiter); };
     switch (column) {
         case AsciiColumn::IdAndAxis:
-            text += row.id;
+            textCell(row.id);
             text += cells.delimiter;
-            text += row.axis;
-            return;
+            return textCell(row.axis);
         case AsciiColumn::Nominal:
             return number(numbers.nominal);
         case AsciiColumn::UpperTol:
@@ -85,39 +88,30 @@ void appendCell(QString& text, AsciiColumn column, const RowCells& cells) {
         case AsciiColumn::Max:
             return number(numbers.max);
         case AsciiColumn::Unit:
-            text += row.unit;
-            return;
+            return textCell(row.unit);
         case AsciiColumn::OutputMode:
-            text += row.outputMode;
-            return;
+            return textCell(row.outputMode);
         case AsciiColumn::Marked:
             text += row.marked ? QLatin1StringView("True") : QLatin1StringView("False");
             return;
         case AsciiColumn::Element1:
-            text += row.element1;
-            return;
+            return textCell(row.element1);
         case AsciiColumn::Element2:
-            text += row.element2;
-            return;
+            return textCell(row.element2);
         case AsciiColumn::Element3:
-            text += row.element3;
-            return;
+            return textCell(row.element3);
         case AsciiColumn::Datum1:
-            text += row.datum1;
-            return;
+            return textCell(row.datum1);
         case AsciiColumn::Datum2:
-            text += row.datum2;
-            return;
+            return textCell(row.datum2);
         case AsciiColumn::Datum3:
-            text += row.datum3;
-            return;
+            return textCell(row.datum3);
         case AsciiColumn::DatumLength:
             return number(row.datumLength);
         case AsciiColumn::TypeName:
-            text += row.typeName;
-            return;
+            return textCell(row.typeName);
         case AsciiColumn::Comment:
-            return appendComment(text, cells.comment);
+            return textCell(commentText(cells.comment));
     }
 }
 

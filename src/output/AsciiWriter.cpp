@@ -6,16 +6,21 @@
 #include "host/HostPartProgram.h"
 #include "output/AsciiLineBuilder.h"
 #include "output/AsciiWriteSettings.h"
+#include "output/DelimitedText.h"
 #include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
 #include "util/AnsiCodec.h"
 #include "util/AtomicFile.h"
+#include "util/BlankTrim.h"
 #include "util/LanguageTables.h"
 #include "util/MessageBoxen.h"
+#include "util/RenameWithoutReplacing.h"
 #include "util/UserInteraction.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <functional>
 
 namespace korvex {
 namespace {
@@ -27,8 +32,12 @@ constexpr int kNoFileWrittenEntry = 46;
 constexpr int kSettingsUnreadableEntry = 47;
 constexpr int kOpenAsciiFormatEntry = 48;
 constexpr int kCannotCreateFileEntry = 49;
+constexpr int kNoOutputFolderEntry = 51;
 // A row of every column takes some 200 characters.
 constexpr qsizetype kReservedCharactersPerRow = 200;
+// A new result file: read and write for its owner, read for everyone else.
+constexpr QFileDevice::Permissions kResultFilePermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 // StatusBar entries.
 constexpr int kWritingStatus = 9;
 constexpr int kWrittenStatus = 10;
@@ -45,12 +54,37 @@ QString folderWithSeparator(const QString& folder) {
 
 void appendHeaderDataLines(QString& text, const HeaderDataValues& headerData, const QString& delimiter) {
     for (const auto& variable : headerData.variables()) {
-        text += variable.name.trimmed() + delimiter + variable.value.trimmed() + QLatin1StringView("\r\n");
+        appendTextCell(text, trimBlanks(variable.name), delimiter);
+        text += delimiter;
+        appendTextCell(text, trimBlanks(variable.value), delimiter);
+        text += QLatin1StringView("\r\n");
     }
 }
 
 bool anySelected(const std::vector<bool>& selected) {
     return std::find(selected.begin(), selected.end(), true) != selected.end();
+}
+
+// Writes the file under the first free counter name. Each name is taken in one step that fails when
+// the name exists, so two writers at the same moment (two instances on one host run) never replace
+// each other's file: the later one takes the next number.
+bool saveUnderFreeName(const QString& folder, const QByteArray& content,
+                       const std::function<std::optional<QString>(const FileExistsTest&)>& nameWith) {
+    QTemporaryFile file(folder + QStringLiteral(".result-XXXXXX.tmp"));
+    if (!file.open() || file.write(content) != content.size() || !file.flush()) {
+        return false;
+    }
+    file.setPermissions(kResultFilePermissions);
+    file.close();
+    bool failed = false;
+    const auto takenElsewhere = [&](const QString& candidate) {
+        const RenameOutcome outcome = renameWithoutReplacing(file.fileName(), candidate);
+        failed = outcome == RenameOutcome::Failed;
+        return outcome == RenameOutcome::TargetExists;
+    };
+    const bool written = nameWith(takenElsewhere).has_value() && !failed;
+    file.setAutoRemove(!written);
+    return written;
 }
 
 class AsciiFileWriter {
@@ -77,24 +111,35 @@ class AsciiFileWriter {
         if (!settings) {
             return fail(MessageIcon::Critical, {kSettingsUnreadableEntry, kOpenAsciiFormatEntry});
         }
-        const std::optional<QString> path = fileName(*settings);
+        const QString folder = resultFolder(*settings);
+        if (trimBlanks(folder).isEmpty()) {
+            return fail(MessageIcon::Critical, {kNoOutputFolderEntry, kNoFileWrittenEntry});
+        }
         const EncodedAnsi encoded = encodeAnsi(fileText(*settings), context_.language.codePage());
-        if (!path || !writeFileAtomically(*path, encoded.bytes)) {
+        if (!save(*settings, folderWithSeparator(folder), encoded.bytes)) {
             return fail(MessageIcon::Critical, {kCannotCreateFileEntry});
         }
         tellUnmappableCharacters(context_.user, context_.language, encoded.unmappable);
         return true;
     }
 
-    std::optional<QString> fileName(const AsciiWriteSettings& settings) const {
-        const QString folder = settings.partProgramFolder
-                                   ? sources_.partProgram.folder
-                                   : context_.settings.readSetting(keys::kDir, context_.programFolder);
+    QString resultFolder(const AsciiWriteSettings& settings) const {
+        return settings.partProgramFolder ? sources_.partProgram.folder
+                                          : context_.settings.readSetting(keys::kDir, context_.programFolder);
+    }
+
+    // Without the counter the name is fixed and an earlier file of that name is replaced as a whole.
+    bool save(const AsciiWriteSettings& settings, const QString& folder, const QByteArray& content) const {
         const QString extension =
             settings.fileType == AsciiFileType::Csv ? QStringLiteral("csv") : QStringLiteral("txt");
-        return resultFileName(settings.naming, sources_.partProgram.names, context_.moment,
-                              folderWithSeparator(folder), extension,
-                              [](const QString& candidate) { return QFileInfo::exists(candidate); });
+        const auto nameWith = [&](const FileExistsTest& exists) {
+            return resultFileName(settings.naming, sources_.partProgram.names, context_.moment, folder,
+                                  extension, exists);
+        };
+        if (settings.naming.useCounter) {
+            return saveUnderFreeName(folder, content, nameWith);
+        }
+        return writeFileAtomically(*nameWith([](const QString&) { return false; }), content);
     }
 
     QString fileText(const AsciiWriteSettings& settings) const {
@@ -104,7 +149,7 @@ class AsciiFileWriter {
             appendHeaderDataLines(text, sources_.headerData, settings.delimiter);
         }
         const bool zozadRegel =
-            switchIsOn(context_.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
+            textSwitchIsOn(context_.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
         const AsciiLineBuilder builder(settings.places, settings.delimiter, zozadRegel,
                                        context_.moment.locale.decimalPoint().front());
         builder.appendTitleLine(text);

@@ -2,12 +2,14 @@
 
 #include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
+#include "util/BlankTrim.h"
 #include "util/WriteNotation.h"
 
 #include <QDir>
 #include <QStorageInfo>
 
 #include <array>
+#include <vector>
 
 namespace korvex {
 namespace {
@@ -36,14 +38,15 @@ OutputFolderChoice folderChoiceOf(std::initializer_list<std::pair<OutputFolderCh
     return choice;
 }
 
-struct SettingWriter {
-    SettingsStore& settings;
-    bool stored = true;
-
-    void operator()(keys::SettingKey key, const QString& value) {
-        stored = settings.writeSetting(key, value) && stored;
+// What an imported file must hold for the output to work: a folder and name codes the lists offer.
+bool isUsable(const OutputFileSettings& values) {
+    for (std::size_t position = 0; position < values.naming.codes.size(); ++position) {
+        if (!isKnownNameCode(position, values.naming.codes[position])) {
+            return false;
+        }
     }
-};
+    return isKnownSeparatorCode(values.naming.separatorCode) && !trimBlanks(values.folder).isEmpty();
+}
 
 }  // namespace
 
@@ -71,11 +74,11 @@ OutputFileSettings loadOutputFileSettings(const SettingsStore& settings, const Q
     values.folderChoice = folderChoiceOf({{OutputFolderChoice::AskBeforeOutput, askBeforeOutput},
                                           {OutputFolderChoice::PartProgramFolder, partProgramFolder},
                                           {OutputFolderChoice::FixedFolder, fixedFolder}});
-    values.zozadRegel = switchIsOn(read(keys::kZozadRegel, QStringLiteral("FALSE")));
+    values.zozadRegel = textSwitchIsOn(read(keys::kZozadRegel, QStringLiteral("FALSE")));
     values.useHeaderData = settingIsTrue(read(keys::kHeader, QStringLiteral("1")));
     values.multiLine = settingIsTrue(read(keys::kMultiLine, QStringLiteral("1")));
     values.tolProzent = read(keys::kTolProzent, kDefaultTolProzent);
-    values.currentUser = switchIsOn(read(keys::kCurrentUser, QStringLiteral("FALSE")));
+    values.currentUser = textSwitchIsOn(read(keys::kCurrentUser, QStringLiteral("FALSE")));
     values.minimize = settingIsTrue(read(keys::kMinimize, QStringLiteral("0")));
     return values;
 }
@@ -87,7 +90,10 @@ bool saveOutputFileSettings(const OutputFileSettings& values, SettingsStore& set
     const auto isChoice = [&values](OutputFolderChoice choice) {
         return optionButtonText(values.folderChoice == choice);
     };
-    SettingWriter write{settings};
+    std::vector<SettingValue> stored;
+    const auto write = [&stored](keys::SettingKey key, const QString& value) {
+        stored.push_back({key, value});
+    };
     write(keys::kDrive, values.drive);
     write(keys::kDir, values.folder);
     write(keys::kPartProgFolder, isChoice(OutputFolderChoice::PartProgramFolder));
@@ -104,7 +110,7 @@ bool saveOutputFileSettings(const OutputFileSettings& values, SettingsStore& set
     write(keys::kTolProzent, values.tolProzent);
     write(keys::kCurrentUser, switchText(values.currentUser));
     write(keys::kMinimize, checkBoxText(values.minimize));
-    return write.stored;
+    return settings.writeSettings(stored);
 }
 
 void writeOutputFileSettings(const OutputFileSettings& values, NotationWriter& out) {
@@ -143,12 +149,12 @@ std::optional<OutputFileSettings> readOutputFileSettings(NotationReader& in,
     values.folderChoice = folderChoiceOf({{OutputFolderChoice::PartProgramFolder, partProgramFolder},
                                           {OutputFolderChoice::AskBeforeOutput, askBeforeOutput},
                                           {OutputFolderChoice::FixedFolder, fixedFolder}});
-    if (!in.ok()) {
+    if (!in.ok() || !isUsable(values)) {
         return std::nullopt;
     }
     values.tolProzent = in.atEnd() ? kDefaultTolProzent : in.readText();
     if (!in.atEnd()) {
-        values.currentUser = switchIsOn(in.readText());
+        values.currentUser = textSwitchIsOn(in.readText());
     }
     if (!in.atEnd()) {
         values.minimize = in.readInteger() != 0;

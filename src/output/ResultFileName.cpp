@@ -6,6 +6,7 @@ namespace korvex {
 namespace {
 
 constexpr int kLastCounter = 9999;
+constexpr int kLastSeparatorCode = 5;
 
 enum class NamePart { None, PartName, DrawingNumber, Revision, Date, Time };
 
@@ -49,11 +50,10 @@ struct NamePartTexts {
 
 // position counts from 0; an unknown code gives the placeholder "UNKNOWN_FILE" & (position + 1).
 QString namePart(std::size_t position, int code, const NamePartTexts& texts) {
-    const std::span<const NamePart> parts = kPartsByPosition[position];
-    if (code < 0 || static_cast<std::size_t>(code) >= parts.size()) {
+    if (!isKnownNameCode(position, code)) {
         return QStringLiteral("UNKNOWN_FILE%1").arg(position + 1);
     }
-    return texts.of(parts[static_cast<std::size_t>(code)]);
+    return texts.of(kPartsByPosition[position][static_cast<std::size_t>(code)]);
 }
 
 QString joinedName(const std::array<QString, ResultFileNaming::kPositions>& parts, const QString& separator) {
@@ -82,6 +82,15 @@ QString fileNameSafe(QString text) {
         }
     }
     return text;
+}
+
+bool isKnownNameCode(std::size_t position, int code) {
+    return position < kPartsByPosition.size() && code >= 0 &&
+           static_cast<std::size_t>(code) < kPartsByPosition[position].size();
+}
+
+bool isKnownSeparatorCode(int code) {
+    return code >= 0 && code <= kLastSeparatorCode;
 }
 
 QString timeText(const QTime& time) {

@@ -40,7 +40,9 @@ using FileExistsTest = std::function<bool(const QString& path)>;
 
 // The full path: prefix (the folder, ending in a separator), the name parts joined by the separator
 // with trailing empty parts dropped, with the counter the first free number 0001..9999, then "." and
-// the extension. Characters a file name cannot hold ("/", ":" and the like) become "-" in every
+// the extension; `exists` is asked for each counter name in turn and the first it denies is taken (a
+// writer may create the file in that same step, so that no other writer can take the name between
+// the test and the creation). Characters a file name cannot hold ("/", ":" and the like) become "-" in every
 // part, so neither a short date nor a host text can lead outside the folder. nullopt when the
 // counter is on and all 9999 numbers are taken: the oldest results are never overwritten.
 std::optional<QString> resultFileName(const ResultFileNaming& naming, const PartProgramNames& names,
@@ -50,6 +52,9 @@ std::optional<QString> resultFileName(const ResultFileNaming& naming, const Part
 // The text with every character a file name cannot hold ("/", ":", control characters and the like)
 // replaced by "-".
 QString fileNameSafe(QString text);
+// Whether a name position (0 to 4) offers the code, and whether the separator code is one of the list.
+bool isKnownNameCode(std::size_t position, int code);
+bool isKnownSeparatorCode(int code);
 
 // The time as "hh.mm.ss", hours 00 to 23.
 QString timeText(const QTime& time);

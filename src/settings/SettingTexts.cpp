@@ -37,7 +37,7 @@ QString switchText(bool on) {
     return on ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
-bool switchIsOn(const QString& text) {
+bool textSwitchIsOn(const QString& text) {
     return text.toUpper() == u"TRUE";
 }
 

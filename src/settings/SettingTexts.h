@@ -23,8 +23,8 @@ QString checkBoxText(bool checked);
 // Option buttons: "-1" / "0".
 QString optionButtonText(bool selected);
 // Switches under the root (ZozadRegel, CurrentUser): "TRUE" / "FALSE", read back as exactly "TRUE"
-// in any case.
+// in any case; a number is not taken ("1" is off).
 QString switchText(bool on);
-bool switchIsOn(const QString& text);
+bool textSwitchIsOn(const QString& text);
 
 }  // namespace korvex

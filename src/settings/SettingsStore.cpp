@@ -2,7 +2,12 @@
 
 #include "settings/SettingTexts.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStringDecoder>
+
+#include <vector>
 
 namespace korvex {
 namespace {
@@ -31,23 +36,74 @@ std::unique_ptr<QSettings> open(const QString& location) {
 #endif
 }
 
+// A file that exists but cannot be read or parsed (for example UTF-16 text) holds no value this
+// program could use, and writing to it would replace what it holds. A refused earlier write does not
+// make the file unreadable, although the settings library then reports an access error.
+bool isReadable(const QSettings& settings) {
+    if (settings.status() == QSettings::FormatError) {
+        return false;
+    }
+    const QFileInfo file(settings.fileName());
+    return !file.exists() || (file.isFile() && file.isReadable());
+}
+
+// The settings library reads an INI file as UTF-8 text. A file in another encoding (UTF-16 from a
+// Windows editor) reads as garbage without an error, and a write would replace it with that garbage.
+bool mayBeWrittenOver(const QSettings& settings) {
+    if (!isReadable(settings)) {
+        return false;
+    }
+    QFile file(settings.fileName());
+    if (!file.exists()) {
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8.decode(bytes);
+    return !utf8.hasError() && !decoded.contains(QChar::Null);
+}
+
 std::optional<QString> peekIn(const QString& location, keys::SettingKey key) {
     const auto settings = open(location);
+    if (!isReadable(*settings)) {
+        return std::nullopt;
+    }
     const QVariant value = settings->value(keyPath(key));
-    if (settings->status() != QSettings::NoError || !value.isValid()) {
+    if (!value.isValid()) {
         return std::nullopt;
     }
     return textOf(value);
 }
 
-bool writeIn(const QString& location, keys::SettingKey key, const QString& value) {
+// Stores the values with one write of the file; all or none.
+bool writeIn(const QString& location, std::span<const SettingValue> values) {
     const auto settings = open(location);
-    if (!settings->isWritable()) {
+    if (!settings->isWritable() || !mayBeWrittenOver(*settings)) {
         return false;
     }
-    settings->setValue(keyPath(key), value);
+    std::vector<QVariant> previous;
+    previous.reserve(values.size());
+    for (const SettingValue& entry : values) {
+        previous.push_back(settings->value(keyPath(entry.key)));
+        settings->setValue(keyPath(entry.key), entry.value);
+    }
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    if (settings->status() == QSettings::NoError) {
+        return true;
+    }
+    // The settings library keeps unwritten values for later readers in this process: take them back.
+    for (std::size_t i = values.size(); i-- > 0;) {
+        const QString path = keyPath(values[i].key);
+        if (previous[i].isValid()) {
+            settings->setValue(path, previous[i]);
+        } else {
+            settings->remove(path);
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -61,7 +117,7 @@ void SettingsStore::chooseRootFromUserSwitch() {
     root_ = SettingsRoot::MachineWide;
     const QString perUser =
         readSettingPath(SettingsRoot::PerUser, keys::kCurrentUser, QStringLiteral("False"));
-    if (switchIsOn(perUser)) {
+    if (textSwitchIsOn(perUser)) {
         root_ = SettingsRoot::PerUser;
     }
 }
@@ -75,7 +131,8 @@ QString SettingsStore::readSettingPath(SettingsRoot root, keys::SettingKey key,
     if (auto value = peekSettingPath(root, key)) {
         return *value;
     }
-    (void)writeIn(fileOf(root), key, defaultValue);
+    const SettingValue fallback{key, defaultValue};
+    (void)writeIn(fileOf(root), {&fallback, 1});
     return defaultValue;
 }
 
@@ -97,7 +154,16 @@ bool SettingsStore::writeSetting(keys::SettingKey key, const QString& value) con
 }
 
 bool SettingsStore::writeSettingPath(SettingsRoot root, keys::SettingKey key, const QString& value) const {
-    return writeIn(changesGoPerUser(root) ? locations_.machineWideChanges : fileOf(root), key, value);
+    const SettingValue one{key, value};
+    return writeSettingsPath(root, {&one, 1});
+}
+
+bool SettingsStore::writeSettings(std::span<const SettingValue> values) const {
+    return writeSettingsPath(root_, values);
+}
+
+bool SettingsStore::writeSettingsPath(SettingsRoot root, std::span<const SettingValue> values) const {
+    return writeIn(changesGoPerUser(root) ? locations_.machineWideChanges : fileOf(root), values);
 }
 
 const QString& SettingsStore::fileOf(SettingsRoot root) const {

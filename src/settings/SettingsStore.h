@@ -7,12 +7,19 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 
 class QSettings;
 
 namespace korvex {
 
 enum class SettingsRoot { MachineWide, PerUser };
+
+// One value to be stored.
+struct SettingValue {
+    keys::SettingKey key;
+    QString value;
+};
 
 // The program's persistent settings: text values under one of two roots. Reading a value that does
 // not exist yet stores the caller's default, so the first reader of a value decides its default.
@@ -36,8 +43,9 @@ class SettingsStore {
     // reads "TRUE" in any case.
     void chooseRootFromUserSwitch();
 
-    // The value under the current root; a missing or unreadable value is written back with the
-    // default (a refused write is ignored) and the default returned.
+    // The value under the current root; a missing value is written back with the default (a refused
+    // write is ignored and changes nothing else) and the default returned. A settings file that
+    // cannot be read counts as holding no value, and is never written over.
     QString readSetting(keys::SettingKey key, const QString& defaultValue) const;
     // The same under a given root.
     QString readSettingPath(SettingsRoot root, keys::SettingKey key, const QString& defaultValue) const;
@@ -47,10 +55,14 @@ class SettingsStore {
     // False when the value could not be stored (the caller reports it).
     [[nodiscard]] bool writeSetting(keys::SettingKey key, const QString& value) const;
     [[nodiscard]] bool writeSettingPath(SettingsRoot root, keys::SettingKey key, const QString& value) const;
+    // Values stored together (a dialog's OK) under the current root, with one write of the settings
+    // file. All or none: when the write is refused, none of them is kept, also not in this process.
+    [[nodiscard]] bool writeSettings(std::span<const SettingValue> values) const;
 
   private:
     const QString& fileOf(SettingsRoot root) const;
     bool changesGoPerUser(SettingsRoot root) const;
+    [[nodiscard]] bool writeSettingsPath(SettingsRoot root, std::span<const SettingValue> values) const;
     std::optional<QString> peekSettingPath(SettingsRoot root, keys::SettingKey key) const;
 
     SettingsLocations locations_;

@@ -1,5 +1,7 @@
 #include "util/NumberText.h"
 
+#include "util/SignificantDigits.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -8,44 +10,13 @@
 namespace korvex {
 namespace {
 
-constexpr int kSignificantDigits = 15;
 constexpr int kSmallestPlainExponent = -5;
-constexpr int kLargestPlainExponent = kSignificantDigits - 1;
+constexpr int kLargestPlainExponent = SignificantDigits::kMost - 1;
 // The point written first and swapped for the caller's separator when that differs.
 constexpr char kPoint = '.';
 
 // Room for a sign, "0.0000" and 15 digits, or for the exponent form.
 using Buffer = std::array<char, 40>;
-
-// The significant digits of a finite, non-zero magnitude rounded to 15 of them, trailing zeros
-// removed, and its decimal exponent.
-struct Decomposed {
-    std::array<char, kSignificantDigits> digits{};
-    int count = 0;
-    int exponent = 0;
-};
-
-Decomposed decompose(double magnitude) {
-    std::array<char, 32> scientific{};
-    const auto end = std::to_chars(scientific.data(), scientific.data() + scientific.size(), magnitude,
-                                   std::chars_format::scientific, kSignificantDigits - 1)
-                         .ptr;
-    const std::string_view text(scientific.data(), static_cast<std::size_t>(end - scientific.data()));
-    const std::size_t exponentAt = text.find('e');
-    Decomposed parts;
-    for (const char ch : text.substr(0, exponentAt)) {
-        if (ch != kPoint) {
-            parts.digits[static_cast<std::size_t>(parts.count++)] = ch;
-        }
-    }
-    while (parts.count > 1 && parts.digits[static_cast<std::size_t>(parts.count - 1)] == '0') {
-        --parts.count;
-    }
-    const std::string_view exponent = text.substr(exponentAt + 1);
-    const char* first = exponent.data() + (exponent.front() == '+' ? 1 : 0);
-    std::from_chars(first, exponent.data() + exponent.size(), parts.exponent);
-    return parts;
-}
 
 class Writer {
   public:
@@ -55,7 +26,7 @@ class Writer {
             put(ch);
         }
     }
-    void digits(const Decomposed& parts, int from, int to) {
+    void digits(const SignificantDigits& parts, int from, int to) {
         for (int i = from; i < to; ++i) {
             put(parts.digits[static_cast<std::size_t>(i)]);
         }
@@ -67,7 +38,7 @@ class Writer {
     std::size_t size_ = 0;
 };
 
-void writePlain(const Decomposed& parts, Writer& out) {
+void writePlain(const SignificantDigits& parts, Writer& out) {
     if (parts.exponent < 0) {
         out.put('0');
         out.put(kPoint);
@@ -86,7 +57,7 @@ void writePlain(const Decomposed& parts, Writer& out) {
     out.digits(parts, integerDigits, parts.count);
 }
 
-void writeExponentForm(const Decomposed& parts, Writer& out) {
+void writeExponentForm(const SignificantDigits& parts, Writer& out) {
     out.digits(parts, 0, 1);
     if (parts.count > 1) {
         out.put(kPoint);
@@ -116,7 +87,7 @@ void appendNumberText(QString& text, double value, QChar decimalPoint) {
         text.append(QString::number(value));
         return;
     }
-    const Decomposed parts = decompose(std::abs(value));
+    const SignificantDigits parts = significantDigits(std::abs(value));
     Writer out;
     if (value < 0) {
         out.put('-');

@@ -174,6 +174,24 @@ TEST_F(MainWindowTest, ShowsHeaderDataNamesUnlessSwitchedOff) {
     EXPECT_FALSE(child<QGroupBox>("Frame4")->isVisibleTo(window_.get()));
 }
 
+TEST_F(MainWindowTest, OkInTheOutputFileSettingsOnlyShowsOrHidesTheHeaderData) {
+    openWindow();
+    auto* grid = child<QTableWidget>("FlexGridKopfdaten");
+    session_.headerData.assign(QStringLiteral("Operator"), QStringLiteral("Meier"));
+    window_->showHeaderDataValues();
+    const auto confirmDialog = [this] {
+        child<QAction>("menuAusgabedatei")->trigger();
+        auto* dialog = window_->findChild<QDialog*>(QStringLiteral("frm_Ausgabedatei_Setup"));
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+        delete dialog;
+    };
+    confirmDialog();
+    EXPECT_EQ(session_.headerData.variables().front().value, QStringLiteral("Meier"));
+    EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("Meier"));
+    EXPECT_TRUE(child<QGroupBox>("Frame4")->isVisibleTo(window_.get()));
+}
+
 TEST_F(MainWindowTest, ListsEveryRowAndColoursThePickedOne) {
     openWindow();
     addRow("BORE_1", "X", 0, true);

@@ -2,6 +2,7 @@
 #include "app/WindowFixture.h"
 #include "app/core/ReportOutput.h"
 #include "app/core/RunControl.h"
+#include "host/HostCallError.h"
 #include "host/sim/SimHost.h"
 #include "output/AsciiFormatSettings.h"
 #include "support/ExamplePrograms.h"
@@ -9,12 +10,39 @@
 #include <QAction>
 #include <QDir>
 #include <QListView>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 
 namespace korvex {
 namespace {
+
+// The simulated host, failing as soon as the offline read asks for its window: a host that goes away
+// after the connection was made.
+class HostFailingEarlyInTheRead : public HostApplication {
+  public:
+    explicit HostFailingEarlyInTheRead(std::shared_ptr<SimHost> host) : host_(std::move(host)) {}
+
+    std::shared_ptr<HostPartProgram> activePartProgram() override { return host_->activePartProgram(); }
+    HostEventSource& events() override { return host_->events(); }
+    QString toolbarStateSourceFolder() override { return host_->toolbarStateSourceFolder(); }
+    QString toolbarStateTargetFolder() override { return host_->toolbarStateTargetFolder(); }
+    bool displayUpdates() override { return host_->displayUpdates(); }
+    void setDisplayUpdates(bool on) override { host_->setDisplayUpdates(on); }
+    double windowLeft() override { return host_->windowLeft(); }
+    void setWindowLeft(double left) override { host_->setWindowLeft(left); }
+    double windowWidth() override { throw HostCallError(QStringLiteral("gone")); }
+    void setWindowWidth(double width) override { host_->setWindowWidth(width); }
+    double windowTop() override { return host_->windowTop(); }
+    void setWindowTop(double top) override { host_->setWindowTop(top); }
+    double windowHeight() override { return host_->windowHeight(); }
+    void setWindowHeight(double height) override { host_->setWindowHeight(height); }
+    QString versionText() override { return host_->versionText(); }
+
+  private:
+    std::shared_ptr<SimHost> host_;
+};
 
 class RunControlTest : public WindowFixture {
   protected:
@@ -68,6 +96,30 @@ TEST_F(RunControlTest, AnUnwritableResultFolderEndsTheRunWithAFailure) {
               session_.language.text(LanguageTable::MessageBoxen, 49).left(20));
 }
 
+TEST_F(RunControlTest, TheToolbarStateIsHandedBackFromACopyAndTheHostsFileStays) {
+    const QString hostFolder = dir_.filePath(QStringLiteral("host"));
+    const QString hostFile = hostFolder + QStringLiteral("/toolbarstate.dat");
+    test::writeFile(hostFile, "layout");
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(hostFolder);
+    // The same folder for both, and both empty (the working folder).
+    for (const QString& folder : {hostFolder, QString()}) {
+        SimProgram program = test::exampleProgram(QStringLiteral("housing.json"));
+        program.application.toolbarStateSourceFolder = folder;
+        program.application.toolbarStateTargetFolder = folder;
+        host_ = std::make_shared<SimHost>(program);
+        connector_.setApplication(host_);
+        openWindow();
+        window_->runControl().readProgramOffline();
+        EXPECT_EQ(test::readFile(hostFile), QByteArray("layout")) << folder.toStdString();
+        const QString handedBack = host_->lastToolbarStatePath();
+        EXPECT_FALSE(handedBack.isEmpty());
+        EXPECT_NE(QFileInfo(handedBack).fileName(), QStringLiteral("toolbarstate.dat"));
+        EXPECT_FALSE(QFileInfo::exists(handedBack)) << "the copy is removed after use";
+    }
+    QDir::setCurrent(workingFolder);
+}
+
 TEST_F(RunControlTest, ReportsAreFilledWithTheSelectionTheWordAsksFor) {
     start({QStringLiteral("m"), QStringLiteral("book.xlsx"), QStringLiteral("layout.cfg"),
            QStringLiteral("ALO"), QStringLiteral(" book2.xlsx ")});
@@ -114,6 +166,29 @@ TEST_F(RunControlTest, NoHostIsToldAndAnUnattendedRunEndsWithAFailure) {
     EXPECT_EQ(exitStatus(), 1);
 }
 
+TEST_F(RunControlTest, AFailedReadOrReconnectLeavesNothingOfThePreviousProgramToShowOrWrite) {
+    QDir().mkpath(outputFolder());
+    start({});
+    RunControl& control = window_->runControl();
+    control.readProgramOffline();
+    ASSERT_GT(session_.values.rowCount(), 0);
+    connector_.setApplication(std::make_shared<HostFailingEarlyInTheRead>(host_));
+    control.readProgramOffline();
+    EXPECT_EQ(session_.values.rowCount(), 0);
+    EXPECT_TRUE(window_->selection().empty());
+
+    connector_.setApplication(host_);
+    control.readProgramOffline();
+    window_->setSelection(Selection(static_cast<std::size_t>(session_.values.rowCount()), true));
+    connector_.setApplication(nullptr);
+    control.toggleOnlineReceive();
+    user_.messages.clear();
+    control.writeAsciiOutput();
+    EXPECT_TRUE(resultFiles().isEmpty());
+    ASSERT_EQ(user_.messages.size(), 1U);
+    EXPECT_TRUE(user_.messages[0].text.startsWith(session_.language.text(LanguageTable::MessageBoxen, 50)));
+}
+
 TEST_F(RunControlTest, AnOnlineRunCapturesTheHostRunThenActs) {
     start({QStringLiteral("o"), QStringLiteral("book.xlsx"), QStringLiteral("layout.cfg"),
            QStringLiteral("ALL")});
@@ -124,6 +199,34 @@ TEST_F(RunControlTest, AnOnlineRunCapturesTheHostRunThenActs) {
     ASSERT_EQ(report_stub_.reports.size(), 1U);
     EXPECT_EQ(report_stub_.reports[0].selection, expected(RunMode::Online, "ALL"));
     EXPECT_EQ(exitStatus(), 0);
+}
+
+TEST_F(RunControlTest, ClosingTheWindowBeforeTheOutputIsNoSuccess) {
+    start({QStringLiteral("o")});
+    window_->close();
+    EXPECT_EQ(exitStatus(), 1);
+    host_->execute();
+    EXPECT_EQ(ended_->size(), 1) << "the program ends once";
+
+    session_.arguments = {};
+    start({});
+    window_->close();
+    EXPECT_EQ(exitStatus(), 0);
+}
+
+TEST_F(RunControlTest, ARunJoinedAfterItsStartIsShownButNotOutput) {
+    QDir().mkpath(outputFolder());
+    start({QStringLiteral("o")});
+    const int commands = static_cast<int>(host_->program().commands.size());
+    for (int position = 5; position < commands; ++position) {
+        host_->executeCommand(position);
+    }
+    host_->endExecution(SimHost::kNormalTermination);
+    EXPECT_GT(session_.values.rowCount(), 0);
+    EXPECT_TRUE(resultFiles().isEmpty());
+    ASSERT_EQ(user_.messages.size(), 1U);
+    EXPECT_EQ(user_.messages[0].text, session_.language.text(LanguageTable::MessageBoxen, 52));
+    EXPECT_EQ(exitStatus(), 1);
 }
 
 TEST_F(RunControlTest, AnAbortedRunAnsweredNoEndsWithoutOutput) {

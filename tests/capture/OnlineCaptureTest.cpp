@@ -42,6 +42,16 @@ TEST_F(OnlineCaptureTest, AnEekCommentEndsTheRunThereAndNothingTouchesTheCapture
     EXPECT_EQ(captured(), expected);
 }
 
+TEST_F(OnlineCaptureTest, OnlyAnEndOfRunCommentEndsTheRunNotATextCommentSayingEek) {
+    SimProgram program = housing();
+    program.commands[static_cast<std::size_t>(housingEndOfRunPosition())].comment->kind = 1;
+    connectTo(program);
+    switchOn();
+    host_->execute();
+    EXPECT_EQ(runEnds_, std::vector<RunEnd>{RunEnd::Evaluate});
+    EXPECT_EQ(tables_.capture().commandIndex, static_cast<int>(program.commands.size()));
+}
+
 TEST_F(OnlineCaptureTest, AnAbortedRunIsEvaluatedOnYesAndEndsTheProgramOnNo) {
     const std::size_t rowsOfOneRun = offline(housingWithoutEndOfRun()).rows.size();
     connectTo(housingWithoutEndOfRun());

@@ -1,6 +1,7 @@
 #include "ReaderFixture.h"
 #include "host/HostCallError.h"
 #include "host/HostCommandCollection.h"
+#include "host/HostFailureText.h"
 #include "host/HostPartProgram.h"
 #include "host/sim/SimHost.h"
 
@@ -39,7 +40,8 @@ class VanishingCommands : public HostCommandCollection {
     }
     std::vector<CommandSnapshot> snapshots(int first, int count) override {
         if (answered_++ > 0)
-            throw HostCallError(QStringLiteral("KORVEX stopped answering."));
+            throw HostCallError(HostFailure::NoAnswer, QStringLiteral("(5 s)"),
+                                QStringLiteral("KORVEX stopped answering."));
         return commands_->snapshots(first, count);
     }
 
@@ -91,13 +93,13 @@ TEST_F(CharacteristicReaderTest, AHostThatVanishesKeepsTheRowsReadSoFarAndSaysWh
     const ReadOutcome outcome = read(host, commands);
 
     EXPECT_FALSE(outcome.complete);
-    EXPECT_EQ(outcome.failure, QStringLiteral("KORVEX stopped answering."));
+    EXPECT_EQ(outcome.failure, QStringLiteral("MessageBoxen 54 (5 s)"));
     EXPECT_EQ(tables_.rowCount(), 256);
     EXPECT_EQ(outcome.evaluation.counts.inTol, 256);
     EXPECT_TRUE(host.displayUpdates());
     ASSERT_EQ(user_.messages.size(), 1U);
     EXPECT_EQ(user_.messages[0].text,
-              QStringLiteral("MessageBoxen 14\r\n\r\nKORVEX stopped answering.\r\n\r\nMessageBoxen 42"));
+              QStringLiteral("MessageBoxen 14\r\n\r\nMessageBoxen 54 (5 s)\r\n\r\nMessageBoxen 42"));
     EXPECT_EQ(user_.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(user_.progress.back(), (std::pair{0, 0}));
 }
@@ -144,6 +146,16 @@ TEST_F(CharacteristicReaderTest, ProgramsBeyondThirtyTwoThousandCommandsAreReadW
     EXPECT_EQ(tables_.rowCount(), 33000);
     EXPECT_EQ(tables_.row(33000)->id, QStringLiteral("FLAT33000"));
     EXPECT_EQ(outcome.evaluation.counts.inTol, 33000);
+}
+
+TEST_F(CharacteristicReaderTest, HostFailuresAreToldInTheUsersLanguage) {
+    EXPECT_EQ(hostFailureText(language_, HostCallError(HostFailure::Gone, QString(), QStringLiteral("gone"))),
+              QStringLiteral("MessageBoxen 53"));
+    EXPECT_EQ(hostFailureText(language_, HostCallError(HostFailure::Refused, QStringLiteral("no program"),
+                                                       QStringLiteral("refused"))),
+              QStringLiteral("MessageBoxen 55 no program"));
+    EXPECT_EQ(hostFailureText(language_, HostCallError(QStringLiteral("reason"))),
+              QStringLiteral("MessageBoxen 55 reason"));
 }
 
 }  // namespace

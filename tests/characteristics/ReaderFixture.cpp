@@ -17,7 +17,7 @@ void fillTable(LanguageTables& language, LanguageTable table, const QString& hea
 
 ReaderFixture::ReaderFixture()
     : settings_({dir_.filePath(QStringLiteral("machine.ini")), dir_.filePath(QStringLiteral("user.ini"))}) {
-    fillTable(language_, LanguageTable::MessageBoxen, QStringLiteral("MessageBoxen"), 44);
+    fillTable(language_, LanguageTable::MessageBoxen, QStringLiteral("MessageBoxen"), 59);
     fillTable(language_, LanguageTable::StatusBar, QStringLiteral("StatusBar"), 14);
     headerData_.setNames({QStringLiteral("PART_NO"), QStringLiteral(" OPERATOR "), QStringLiteral("BATCH")});
 }

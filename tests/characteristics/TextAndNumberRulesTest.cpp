@@ -61,7 +61,24 @@ TEST(HostNumbersTest, RealsKeepFiveDecimals) {
     EXPECT_EQ(roundHostValue(-12.3456789), -12.34568);
     EXPECT_EQ(roundHostValue(1e20), 1e20);
     EXPECT_EQ(roundHostValue(std::numeric_limits<double>::max()), std::numeric_limits<double>::max());
-    EXPECT_TRUE(std::isnan(roundHostValue(std::numeric_limits<double>::quiet_NaN())));
+    EXPECT_EQ(roundHostValue(std::numeric_limits<double>::quiet_NaN()), 0.0);
+    EXPECT_EQ(roundHostValue(-std::numeric_limits<double>::infinity()), 0.0);
+}
+
+TEST(HostNumbersTest, TiesInTheDecimalTextRoundAwayFromZero) {
+    // Every odd 64th of an inch ends in a 5 at the sixth decimal.
+    for (int sixtyFourths = 1; sixtyFourths < 640; sixtyFourths += 2) {
+        const qint64 steps = (sixtyFourths * 15625LL + 5) / 10;
+        const double expected = QStringLiteral("%1e-5").arg(steps).toDouble();
+        EXPECT_EQ(roundHostValue(sixtyFourths / 64.0), expected) << sixtyFourths;
+        EXPECT_EQ(roundHostValue(-sixtyFourths / 64.0), -expected) << sixtyFourths;
+    }
+    EXPECT_EQ(roundHostValue(0.515625), 0.51563);
+    // Below the tie in binary, a tie in the 15-digit text the host formats.
+    EXPECT_EQ(roundHostValue(1.000005), 1.00001);
+    EXPECT_EQ(roundHostValue(0.000005), 0.00001);
+    EXPECT_EQ(roundHostValue(123456789.123456), 123456789.12346);
+    EXPECT_EQ(roundHostValue(99999.999995), 100000.0);
 }
 
 TEST(HostNumbersTest, DecimalTextTakesAPointOrACommaWhateverTheLocale) {
@@ -72,6 +89,17 @@ TEST(HostNumbersTest, DecimalTextTakesAPointOrACommaWhateverTheLocale) {
     EXPECT_EQ(parseDecimalText(QStringLiteral("1,2,3")), std::nullopt);
     EXPECT_EQ(parseDecimalText(QStringLiteral("abc")), std::nullopt);
     EXPECT_EQ(parseDecimalText(QString()), std::nullopt);
+    for (const char* notANumber : {"nan", "inf", "-inf", "NaN", "infinity"}) {
+        EXPECT_EQ(parseDecimalText(QString::fromLatin1(notANumber)), std::nullopt) << notANumber;
+    }
+}
+
+TEST(ValueTablesTest, AnyCommandCountFromTheHostIsTakenWithoutReservingRoomForIt) {
+    ValueTables tables;
+    tables.reset(std::numeric_limits<int>::max());
+    EXPECT_EQ(tables.commandCount(), std::numeric_limits<int>::max());
+    tables.appendRow();
+    EXPECT_EQ(tables.rowCount(), 1);
 }
 
 TEST(ValueTablesTest, RowsAndCommentsAreNumberedFromOneAndNeverReachedOutside) {

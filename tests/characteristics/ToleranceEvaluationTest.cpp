@@ -150,8 +150,8 @@ TEST(ToleranceEvaluationTest, ThePercentageComesFromTheSettingsWithNinetyForAnyt
         {dir.filePath(QStringLiteral("machine.ini")), dir.filePath(QStringLiteral("user.ini"))});
     EXPECT_EQ(interventionPercent(settings), 90);
     EXPECT_FALSE(settings.peekSetting(keys::kTolProzent).has_value());
-    const std::pair<const char*, double> values[] = {
-        {"80", 80}, {"85,5", 85.5}, {" 75.5 ", 75.5}, {"", 90}, {"abc", 90}};
+    const std::pair<const char*, double> values[] = {{"80", 80},  {"85,5", 85.5}, {" 75.5 ", 75.5}, {"", 90},
+                                                     {"abc", 90}, {"nan", 90},    {"inf", 90}};
     for (const auto& [text, percent] : values) {
         ASSERT_TRUE(settings.writeSetting(keys::kTolProzent, QString::fromLatin1(text)));
         EXPECT_EQ(interventionPercent(settings), percent) << text;

@@ -101,6 +101,14 @@ TEST(PartProgramFileTest, StructureErrorsNameThePlaceAndWhatIsWrong) {
         {"{\"commands\": [{\"type\": 1, \"dimension\": {\"features\": [\"A\", 7]}}]}",
          {1, 59},
          "p.json:1:59: commands[0].dimension.features[1] must be a text"},
+        {"{\"commands\": [{\"type\": 1, \"id\": \"A\\u0000B\"}]}",
+         {1, 33},
+         "p.json:1:33: commands[0].id must not hold a NUL character"},
+        {"{\"commands\": [{\"type\": 1, \"dimension\": {\"nominal\": -1e308, \"measured\": 1e308}}]}",
+         {1, 40},
+         "p.json:1:40: commands[0].dimension has a measured value and nominal too far apart for a deviation; "
+         "give "
+         "the deviation"},
         {"{\"application\": {}}", {1, 1}, "p.json:1:1: the document lacks the required member \"commands\""},
         {"[]", {1, 1}, "p.json:1:1: the document must be an object"},
     };

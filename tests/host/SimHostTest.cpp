@@ -7,6 +7,8 @@
 
 #include <QTemporaryDir>
 
+#include <limits>
+
 namespace korvex {
 namespace {
 
@@ -121,6 +123,18 @@ TEST(SimHostTest, AddedCommandsGetAFreshUniqueIdAndAreAnnounced) {
     EXPECT_EQ(commands->commandAt(0)->identifierText(), QStringLiteral("CIR_NEW"));
     EXPECT_EQ(commands->commandAt(51)->identifierText(), QStringLiteral("CIR_AGAIN"));
     EXPECT_EQ(commands->commandWithUniqueId({1, 20})->typeCode(), 1209);
+}
+
+TEST(SimHostTest, AnAddedCommandBeyondTheLargestIdTakesTheLowestFreeOne) {
+    SimProgram program;
+    for (const int number : {1, 2, 4, std::numeric_limits<int>::max()}) {
+        SimCommand command = plainCommand(612, QStringLiteral("C%1").arg(number));
+        command.uniqueId = {1, number};
+        program.commands.push_back(command);
+    }
+    SimHost host(program);
+    EXPECT_EQ(host.addCommand(plainCommand(612, QStringLiteral("NEW"))), (UniqueId{1, 3}));
+    EXPECT_EQ(host.addCommand(plainCommand(612, QStringLiteral("NEXT"))), (UniqueId{1, 5}));
 }
 
 TEST(SimHostTest, SavingThroughThePartProgramWritesTheFileAtomically) {

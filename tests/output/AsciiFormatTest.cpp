@@ -1,9 +1,18 @@
 #include "output/AsciiFormat.h"
 #include "output/AsciiFormatSettings.h"
 #include "output/TemporarySettings.h"
+#include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 #include "util/WriteNotation.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <array>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace korvex {
 namespace {
@@ -105,6 +114,52 @@ TEST_F(AsciiFormatSettingsTest, SavesCheckBoxesOptionsAndPlacesInTheirForms) {
     EXPECT_EQ(loadAsciiFormat(settings_.store()), format);
 }
 
+// Counts how often a file in a folder is replaced by a finished new version (a rename onto it).
+class FileReplacements {
+  public:
+    explicit FileReplacements(const QString& folder) : inotify_(inotify_init1(IN_NONBLOCK)) {
+        inotify_add_watch(inotify_, QFile::encodeName(folder).constData(), IN_MOVED_TO);
+    }
+    ~FileReplacements() { close(inotify_); }
+    FileReplacements(const FileReplacements&) = delete;
+    FileReplacements& operator=(const FileReplacements&) = delete;
+
+    int of(const QString& fileName) const {
+        int count = 0;
+        alignas(inotify_event) std::array<char, 4096> buffer{};
+        ssize_t size = 0;
+        while ((size = read(inotify_, buffer.data(), buffer.size())) > 0) {
+            for (const char* at = buffer.data(); at < buffer.data() + size;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                count += event->len > 0 && QString::fromLocal8Bit(event->name) == fileName ? 1 : 0;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return count;
+    }
+
+  private:
+    int inotify_;
+};
+
+TEST_F(AsciiFormatSettingsTest, ASaveWritesTheSettingsFileOnceAndReportsARefusal) {
+    ASSERT_TRUE(settings_.store().writeSetting(keys::kHeader, QStringLiteral("1")));
+    AsciiFormat format;
+    checkEveryColumn(format);
+    const FileReplacements replacements(settings_.folder());
+    ASSERT_TRUE(saveAsciiFormat(format, settings_.store()));
+    EXPECT_EQ(replacements.of(QStringLiteral("machine.ini")), 1);
+
+    const QByteArray before = test::readFile(settings_.machinePath());
+    format.delimiter = QStringLiteral(";");
+    {
+        const test::FileSizeLimit full(0);
+        EXPECT_FALSE(saveAsciiFormat(format, settings_.store()));
+    }
+    EXPECT_EQ(test::readFile(settings_.machinePath()), before);
+    EXPECT_EQ(loadAsciiFormat(settings_.store()).delimiter, QStringLiteral(","));
+}
+
 TEST(AsciiFormatExport, HoldsFortySevenValuesInTheirOrder) {
     AsciiFormat format;
     checkColumn(format, 21);
@@ -136,6 +191,25 @@ TEST(AsciiFormatExport, AnIncompleteFileIsNotTaken) {
     bytes.chop(QByteArray("\"22\"\r\n").size());
     NotationReader in(bytes, AnsiCodePage::Windows1252);
     EXPECT_FALSE(readAsciiFormat(in).has_value());
+}
+
+TEST(AsciiFormatExport, PlacesThatAreNoPlaceOrTakenTwiceAreRefused) {
+    for (const char* place : {"abc", "23", "999", "-1", "5"}) {
+        AsciiFormat format;
+        checkEveryColumn(format);
+        format.places[3] = QString::fromLatin1(place);
+        NotationWriter out;
+        writeAsciiFormat(format, out);
+        NotationReader in(out.encoded(AnsiCodePage::Windows1252).bytes, AnsiCodePage::Windows1252);
+        EXPECT_FALSE(readAsciiFormat(in).has_value()) << place;
+    }
+    AsciiFormat format;
+    checkColumn(format, 4);
+    format.places[7] = QStringLiteral("0");
+    NotationWriter out;
+    writeAsciiFormat(format, out);
+    NotationReader in(out.encoded(AnsiCodePage::Windows1252).bytes, AnsiCodePage::Windows1252);
+    EXPECT_EQ(readAsciiFormat(in), format);
 }
 
 }  // namespace

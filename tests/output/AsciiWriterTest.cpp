@@ -1,3 +1,4 @@
+#include "output/AsciiLineBuilder.h"
 #include "output/AsciiOutput.h"
 #include "output/AsciiOutputFixture.h"
 #include "support/FullDisk.h"
@@ -6,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+
+#include <atomic>
+#include <thread>
 
 namespace korvex {
 namespace {
@@ -71,6 +75,129 @@ TEST_F(AsciiWriterTest, CommentMarksAreTakenOffOnceAndStayOff) {
     EXPECT_EQ(tables_.comment(2)->line(1), QStringLiteral("<<#internal check"));
     EXPECT_EQ(tables_.comment(3)->line(1), QStringLiteral("<< Operator note"))
         << "two rows share this comment; its mark is taken off once";
+}
+
+// ID and axis, nominal, element 1, type, comment.
+constexpr Places kTextColumns = {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 4, 5};
+
+QList<QByteArray> linesOf(const QByteArray& file) {
+    QList<QByteArray> lines = file.split('\n');
+    lines.removeLast();
+    return lines;
+}
+
+TEST_F(AsciiWriterTest, HostTextsStayOnOneLineAndInTheirOwnColumns) {
+    storeLayout(kTextColumns, QStringLiteral(";"), true);
+    moment_.locale = QLocale(QLocale::German, QLocale::Germany);
+    tables_ = ValueTables();
+    CommentRecord& comment = *tables_.comment(tables_.appendComment());
+    comment.setLine(1, QStringLiteral("Bore;pattern"));
+    comment.setLine(2, QStringLiteral(" 2.5 mm"));
+    CharacteristicRecord& row = tables_.appendRow();
+    row.id = QStringLiteral("B.1;\r\nleft");
+    row.axis = QStringLiteral("X");
+    row.nominal = 12.5;
+    row.outputMode = QStringLiteral("PROTOKOLL");
+    row.element1 = QStringLiteral("say \"hi\"");
+    row.typeName = QStringLiteral("X.LOC");
+    row.commentIndex = 1;
+    selected_ = {true};
+    ASSERT_TRUE(writeAsciiFile(sources(), context()));
+    const QList<QByteArray> lines = linesOf(test::readFile(outputPath(QStringLiteral("csv"))));
+    ASSERT_EQ(lines.size(), 2) << "the title line and one line for the row";
+    // Only the number's own point becomes a comma; dots in texts before it stay.
+    EXPECT_EQ(lines[1],
+              QByteArray("\"B.1;  left\";X;12,5;\"say \"\"hi\"\"\";X.LOC;\"Bore;pattern 2.5 mm\"\r"));
+
+    // Without a delimiter in it a text is written as it is; an empty delimiter quotes nothing.
+    storeLayout(kTextColumns, QString(), true);
+    row.element1 = QStringLiteral("CIR1");
+    ASSERT_TRUE(writeAsciiFile(sources(), context()));
+    EXPECT_EQ(linesOf(test::readFile(outputPath(QStringLiteral("csv"))))[1],
+              QByteArray("B.1;  leftX12,5CIR1X.LOCBore;pattern 2.5 mm\r"));
+}
+
+TEST_F(AsciiWriterTest, OnlyBlanksAreTrimmedFromHeaderDataAndCommentMarks) {
+    storeLayout(kTextColumns, QStringLiteral(";"), true);
+    store(keys::kHeader, QStringLiteral("1"));
+    headerData_.setNames({QStringLiteral(" Order;No "), QStringLiteral("Temp\t"), QStringLiteral("Temp")});
+    EXPECT_TRUE(headerData_.assign(QStringLiteral("Order;No"), QStringLiteral(" 4711 ")));
+    EXPECT_TRUE(headerData_.assign(QStringLiteral("Temp"), QStringLiteral("20.4\t")));
+    tables_.comment(1)->setLine(1, QStringLiteral("<<\tcheck"));
+    ASSERT_TRUE(writeAsciiFile(sources(), context()));
+    const QList<QByteArray> lines = linesOf(test::readFile(outputPath(QStringLiteral("csv"))));
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], QByteArray("\"Order;No\";4711\r"));
+    EXPECT_EQ(lines[1], QByteArray("Temp\t;\r")) << "a name with a tab is another name";
+    EXPECT_EQ(lines[2], QByteArray("Temp;20.4\t\r"));
+    EXPECT_EQ(tables_.comment(1)->line(1), QStringLiteral("\tcheck"));
+}
+
+TEST_F(AsciiWriterTest, AnEmptyFolderIsNoFolder) {
+    storeLayout(kEveryColumnInOrder, QStringLiteral(";"), true);
+    for (const QString& folder : {QString(), QStringLiteral("  ")}) {
+        store(keys::kDir, folder);
+        EXPECT_FALSE(writeAsciiFile(sources(), context()));
+        EXPECT_EQ(user_.messages.back().text, QStringLiteral("MessageBoxen 51\r\nMessageBoxen 46"));
+    }
+    store(keys::kPartProgFolder, QStringLiteral("-1"));
+    partProgram_.folder.clear();
+    EXPECT_FALSE(writeAsciiFile(sources(), context()));
+    EXPECT_EQ(user_.messages.size(), 3U);
+}
+
+TEST_F(AsciiWriterTest, WritersAtTheSameMomentNeverReplaceEachOthersFiles) {
+    storeLayout(kDeviationFirst, QStringLiteral(","), true);
+    store(keys::kFileCounter, QStringLiteral("1"));
+    ASSERT_TRUE(writeAsciiFile(sources(), context()));  // stores every default before the race
+    constexpr int kWriters = 4;
+    constexpr int kFilesEach = 8;
+    std::atomic<int> written = 0;
+    {
+        std::vector<std::jthread> writers;
+        for (int writer = 0; writer < kWriters; ++writer) {
+            writers.emplace_back([&] {
+                ValueTables tables = test::realisticRows();
+                const std::vector<bool> selected = test::everyEntryButTheLast(tables);
+                test::RecordingUserInteraction user;
+                for (int file = 0; file < kFilesEach; ++file) {
+                    const AsciiOutputSources own{tables, selected, headerData_, partProgram_};
+                    const AsciiOutputContext context{settings_.store(), language_, user,
+                                                     programFolder_.path(), moment_};
+                    written += writeAsciiFile(own, context) ? 1 : 0;
+                }
+            });
+        }
+    }
+    EXPECT_EQ(written, kWriters * kFilesEach);
+    const QStringList files = filesInOutputFolder();
+    EXPECT_EQ(files.size(), kWriters * kFilesEach + 1);
+    EXPECT_TRUE(files.contains(QStringLiteral("HOUSING__4711__0033.csv")));
+    for (const QString& file : files) {
+        EXPECT_EQ(test::readFile(QDir(outputFolder()).filePath(file)),
+                  golden(QStringLiteral("deviation-first.csv")));
+    }
+}
+
+TEST(AsciiLineBuilderTest, TheToleranceRuleMirrorsOnlyNegativeValuesNotZero) {
+    // Nominal, upper, lower, measured, min, max.
+    constexpr Places places = {0, 1, 2, 3, 0, 4, 0, 0, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const AsciiLineBuilder builder(places, QStringLiteral(";"), true, u'.');
+    CharacteristicRecord row;
+    row.upperTol = 0.2;
+    row.lowerTol = -0.1;
+    row.min = -0.05;
+    row.max = 0.03;
+    QString text;
+    builder.appendRowLine(text, row, nullptr);
+    EXPECT_EQ(text, QStringLiteral("0;0.2;-0.1;0;-0.05;0.03\r\n"));
+    row.nominal = -1;
+    row.measured = -1.01;
+    row.min = -1.05;
+    row.max = -1.0;
+    text.clear();
+    builder.appendRowLine(text, row, nullptr);
+    EXPECT_EQ(text, QStringLiteral("1;0.1;-0.2;1.01;1;1.05\r\n"));
 }
 
 TEST_F(AsciiWriterTest, AnEmptyListOrNoMarkingWritesNothing) {

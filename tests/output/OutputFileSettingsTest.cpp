@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace korvex {
 namespace {
 
@@ -108,6 +110,24 @@ TEST(OutputFileSettingsExport, AFileOfFourteenValuesGivesTheDefaultInterventionL
 
     NotationReader shorter(fourteen.left(fourteen.lastIndexOf("#FALSE#")), AnsiCodePage::Windows1252);
     EXPECT_FALSE(readOutputFileSettings(shorter, current).has_value());
+}
+
+TEST(OutputFileSettingsExport, AFileWithValuesTheOutputCannotUseIsRefused) {
+    const auto exported = [](const std::function<void(OutputFileSettings&)>& change) {
+        OutputFileSettings values{.drive = QStringLiteral("/"), .folder = QStringLiteral("/data")};
+        change(values);
+        NotationWriter out;
+        writeOutputFileSettings(values, out);
+        NotationReader in(out.encoded(AnsiCodePage::Windows1252).bytes, AnsiCodePage::Windows1252);
+        return readOutputFileSettings(in, OutputFileSettings{}).has_value();
+    };
+    EXPECT_TRUE(exported([](OutputFileSettings& values) { values.naming.codes = {1, 3, 3, 2, 1}; }));
+    EXPECT_FALSE(exported([](OutputFileSettings& values) { values.naming.codes[0] = 2; }));
+    EXPECT_FALSE(exported([](OutputFileSettings& values) { values.naming.codes[1] = 99; }));
+    EXPECT_FALSE(exported([](OutputFileSettings& values) { values.naming.codes[4] = -5; }));
+    EXPECT_FALSE(exported([](OutputFileSettings& values) { values.naming.separatorCode = 77; }));
+    EXPECT_FALSE(exported([](OutputFileSettings& values) { values.folder.clear(); }));
+    EXPECT_FALSE(exported([](OutputFileSettings& values) { values.folder = QStringLiteral("  "); }));
 }
 
 }  // namespace

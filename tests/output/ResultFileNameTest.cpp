@@ -47,6 +47,11 @@ TEST(ResultFileName, UnknownCodesAndSeparatorsHaveFixedStandIns) {
 }
 
 TEST(ResultFileName, HostTextsCannotLeadOutOfTheFolder) {
+    const PartProgramNames withBlanks{.partName = QStringLiteral("Pump housing"),
+                                      .drawingNumber = QStringLiteral("PH 200\t1"),
+                                      .revision = {}};
+    EXPECT_EQ(nameOf({0, 3, 0, 0, 0}, 1, withBlanks), QStringLiteral("/results/Pump housing__PH 200-1.csv"));
+
     const PartProgramNames hostile{.partName = QStringLiteral("../../etc/passwd"),
                                    .drawingNumber = QStringLiteral("A:B*C?\"D\"<E>|F\\G"),
                                    .revision = {}};

@@ -1,4 +1,5 @@
 #include "settings/SettingsStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,8 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <array>
 
 namespace korvex {
 namespace {
@@ -130,6 +133,47 @@ TEST_F(SettingsStoreTest, TheUsersChangesStandBeforeTheReadOnlyMachineWideValues
     ASSERT_TRUE(settings.writeSetting(keys::kTop, QStringLiteral("80")));
     EXPECT_EQ(settings.readSetting(keys::kTop, QStringLiteral("1")), QStringLiteral("80"));
     EXPECT_EQ(settings.readSetting(keys::kLanguage, QStringLiteral("German")), QStringLiteral("English"));
+}
+
+TEST_F(SettingsStoreTest, ARefusedWriteChangesNothingElse) {
+    const QByteArray content = "[ProgSettings]\nTolProzent=50\nTOP=7\n";
+    test::writeFile(machinePath(), content);
+    const SettingsStore settings = store();
+    {
+        const test::FileSizeLimit full(0);
+        EXPECT_EQ(settings.readSetting(keys::kHeader, QStringLiteral("0")), QStringLiteral("0"));
+        EXPECT_EQ(settings.readSetting(keys::kTolProzent, QStringLiteral("80")), QStringLiteral("50"));
+        EXPECT_FALSE(settings.peekSetting(keys::kHeader).has_value()) << "the unwritten default is not kept";
+        EXPECT_FALSE(settings.writeSettings(std::array{SettingValue{keys::kTop, QStringLiteral("12345")},
+                                                       SettingValue{keys::kLeft, QStringLiteral("9")}}));
+        EXPECT_EQ(settings.peekSetting(keys::kTop), QStringLiteral("7"));
+        EXPECT_FALSE(settings.peekSetting(keys::kLeft).has_value());
+    }
+    EXPECT_EQ(test::readFile(machinePath()), content);
+    // Once the disk has room again, only what is written then is stored.
+    ASSERT_TRUE(settings.writeSetting(keys::kMultiLine, QStringLiteral("1")));
+    EXPECT_EQ(stored(machinePath(), QStringLiteral("ProgSettings/TOP")), QStringLiteral("7"));
+    EXPECT_EQ(stored(machinePath(), QStringLiteral("ProgSettings/HEADER")), QString());
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNeverWrittenOver) {
+    QByteArray utf16("\xff\xfe");
+    for (const QChar ch : QStringLiteral("[ProgSettings]\r\nHEADER=1\r\n")) {
+        utf16.append(static_cast<char>(ch.unicode() & 0xff)).append('\0');
+    }
+    test::writeFile(machinePath(), utf16);
+    const SettingsStore settings = store();
+    EXPECT_EQ(settings.readSetting(keys::kMultiLine, QStringLiteral("0")), QStringLiteral("0"));
+    EXPECT_FALSE(settings.writeSetting(keys::kHeader, QStringLiteral("0")));
+    EXPECT_EQ(test::readFile(machinePath()), utf16);
+}
+
+TEST_F(SettingsStoreTest, ValuesWrittenTogetherAreStoredTogether) {
+    const SettingsStore settings = store();
+    ASSERT_TRUE(settings.writeSettings(std::array{SettingValue{keys::kTop, QStringLiteral("3")},
+                                                  SettingValue{keys::kDir, QStringLiteral("/r")}}));
+    EXPECT_EQ(stored(machinePath(), QStringLiteral("ProgSettings/TOP")), QStringLiteral("3"));
+    EXPECT_EQ(stored(machinePath(), QStringLiteral("FileSettings/DIR")), QStringLiteral("/r"));
 }
 
 TEST_F(SettingsStoreTest, SettingsLocationsFollowTheEnvironment) {

@@ -12,16 +12,21 @@
 #include "host/HostCommand.h"
 #include "host/HostCommandCollection.h"
 #include "host/HostDimension.h"
+#include "host/HostFailureText.h"
 #include "host/HostPartProgram.h"
 #include "host/HostSession.h"
 #include "output/AsciiOutput.h"
 #include "settings/SettingTexts.h"
+#include "util/MessageBoxen.h"
 #include "util/UserInteraction.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QTemporaryFile>
+
+#include <set>
 
 namespace korvex {
 namespace {
@@ -29,34 +34,40 @@ namespace {
 constexpr int kExitProduced = 0;
 constexpr int kExitNotProduced = 1;
 constexpr int kLayoutNotLoadedText = 9;
+constexpr int kNoAsciiFileWrittenText = 46;
+constexpr int kNoPartProgramFactsText = 50;
+constexpr int kJoinedLateText = 52;
 
 // The host's toolbar layout is copied aside before the offline read and handed back afterwards, with
-// the host window's size, which the walk may change.
+// the host window's size, which the walk may change. The copy is a temporary file of our own in the
+// host's target folder (the temporary folder when none is set), so the host's own file is never
+// deleted or overwritten, whatever the two folders are.
 class ToolbarStateKeeper {
   public:
     explicit ToolbarStateKeeper(HostApplication& application)
-        : application_(application),
-          copy_(QDir(application.toolbarStateTargetFolder()).filePath(QStringLiteral("toolbarstate.dat"))),
-          width_(application.windowWidth()),
-          height_(application.windowHeight()) {
-        const QString source =
-            QDir(application.toolbarStateSourceFolder()).filePath(QStringLiteral("toolbarstate.dat"));
-        QFile::remove(copy_);
-        copied_ = QFile::copy(source, copy_);
+        : application_(application), width_(application.windowWidth()), height_(application.windowHeight()) {
+        QFile source(QDir(application.toolbarStateSourceFolder()).filePath(kFileName));
+        const QString target = application.toolbarStateTargetFolder();
+        copy_.setFileTemplate(QDir(target.isEmpty() ? QDir::tempPath() : target)
+                                  .filePath(QStringLiteral("toolbarstate-XXXXXX.dat")));
+        copied_ = source.open(QIODevice::ReadOnly) && copy_.open() &&
+                  copy_.write(source.readAll()) == source.size() && copy_.flush();
+        copy_.close();
     }
 
     void restore(HostPartProgram& partProgram) {
         application_.setWindowWidth(width_);
         application_.setWindowHeight(height_);
         if (copied_) {
-            partProgram.loadToolbarState(copy_);
-            QFile::remove(copy_);
+            partProgram.loadToolbarState(copy_.fileName());
         }
     }
 
   private:
+    static constexpr QLatin1StringView kFileName{"toolbarstate.dat"};
+
     HostApplication& application_;
-    QString copy_;
+    QTemporaryFile copy_;
     double width_;
     double height_;
     bool copied_ = false;
@@ -103,6 +114,8 @@ void RunControl::readProgramOffline() {
     Session& session = parts_.session;
     parts_.view.resetResults();
     parts_.view.clearCharacteristics();
+    // A read that fails before its walk leaves nothing of the previous program to show or write.
+    clearReadResults({session.values, session.headerData});
     ReadOutcome outcome;
     try {
         showProgramLabels();
@@ -114,7 +127,7 @@ void RunControl::readProgramOffline() {
             toolbarState.restore(*parts_.host.partProgram);
         }
     } catch (const HostCallError& error) {
-        tellHostFailure(parts_.user, session.language, error.message());
+        tellHostFailure(parts_.user, session.language, hostFailureText(session.language, error));
         outcome.complete = false;
     }
     parts_.view.showCharacteristics();
@@ -151,7 +164,7 @@ void RunControl::switchCaptureOn() {
     try {
         showProgramLabels();
     } catch (const HostCallError& error) {
-        tellHostFailure(parts_.user, session.language, error.message());
+        tellHostFailure(parts_.user, session.language, hostFailureText(session.language, error));
         endUnattendedRun(false);
         return;
     }
@@ -187,7 +200,10 @@ void RunControl::endOfRun(RunEnd end) {
     parts_.view.showCharacteristics();
     parts_.view.showEvaluation(evaluateTolerances(session.values, interventionPercent(session.settings)));
     parts_.view.showHeaderDataValues();
-    if (end == RunEnd::HostLost) {
+    if (end == RunEnd::JoinedLate) {
+        showMessageBoxen(parts_.user, session.language, MessageIcon::Information, {kJoinedLateText});
+    }
+    if (end == RunEnd::HostLost || end == RunEnd::JoinedLate) {
         parts_.view.showCaptureState(false);
         endUnattendedRun(false);
         return;
@@ -254,10 +270,14 @@ void RunControl::writeAsciiIntoChosenFolder() {
 
 AsciiOutputResult RunControl::outputAscii(AsciiFolder folder) {
     Session& session = parts_.session;
+    if (parts_.host.partProgram == nullptr) {
+        // The file is named and placed by the host's part program: without it nothing is written.
+        showMessageBoxen(parts_.user, session.language, MessageIcon::Critical,
+                         {kNoPartProgramFactsText, kNoAsciiFileWrittenText});
+        return AsciiOutputResult::NotWritten;
+    }
     try {
-        const PartProgramFacts facts = parts_.host.partProgram != nullptr
-                                           ? readPartProgramFacts(*parts_.host.partProgram)
-                                           : PartProgramFacts{};
+        const PartProgramFacts facts = readPartProgramFacts(*parts_.host.partProgram);
         const Selection selection = parts_.view.selection();
         const AsciiOutputSources sources{session.values, selection, session.headerData, facts};
         const AsciiOutputContext context{session.settings,
@@ -271,7 +291,7 @@ AsciiOutputResult RunControl::outputAscii(AsciiFolder folder) {
         }
         return runAsciiOutput(sources, context, session.arguments.isUnattended());
     } catch (const HostCallError& error) {
-        tellHostFailure(parts_.user, session.language, error.message());
+        tellHostFailure(parts_.user, session.language, hostFailureText(session.language, error));
         return AsciiOutputResult::NotWritten;
     }
 }
@@ -286,20 +306,23 @@ void RunControl::locateInHost(int rowNumber) {
         if (command == nullptr) {
             return;
         }
+        // The host answers "previous" for us; a host answering in a cycle must not hang the walk.
+        std::set<UniqueId> visited{command->uniqueId()};
         while (command->isDimension()) {
             const std::shared_ptr<HostDimension> dimension = command->dimension();
             if (dimension == nullptr || !(dimension->isLocationAxis() || dimension->isTruePositionAxis())) {
                 break;
             }
             std::shared_ptr<HostCommand> previous = command->previous();
-            if (previous == nullptr) {
+            if (previous == nullptr || !visited.insert(previous->uniqueId()).second) {
                 break;
             }
             command = std::move(previous);
         }
         command->activate();
     } catch (const HostCallError& error) {
-        tellHostFailure(parts_.user, parts_.session.language, error.message());
+        tellHostFailure(parts_.user, parts_.session.language,
+                        hostFailureText(parts_.session.language, error));
     }
 }
 

@@ -33,7 +33,7 @@ bool WorkbookReportOutput::fillReport(const QString& workbook, bool onlySelected
         return false;
     }
     const bool toleranceRule =
-        switchIsOn(session.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
+        textSwitchIsOn(session.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
     QStringList entryTexts;
     for (const CharacteristicRecord& row : session.values.rows()) {
         entryTexts.append(listEntryText(row, toleranceRule));

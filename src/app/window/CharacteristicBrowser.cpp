@@ -52,7 +52,7 @@ CharacteristicBrowser::CharacteristicBrowser(Widgets widgets, const Session& ses
 }
 
 bool CharacteristicBrowser::toleranceRule() const {
-    return switchIsOn(session_.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
+    return textSwitchIsOn(session_.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
 }
 
 void CharacteristicBrowser::fillList() {

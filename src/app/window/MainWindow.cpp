@@ -33,6 +33,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -56,6 +57,7 @@ constexpr int kMinimumValueColumnWidth = 160;
 // How long the window waits for the window manager's frame before it is placed: 100 times 20 ms.
 constexpr int kFrameWaits = 100;
 constexpr int kFrameWaitMs = 20;
+constexpr int kExitNotProduced = 1;
 
 // The frames of the window, in the order of their captions (MainWindow entries 30, 63, 39, 70, 36).
 constexpr std::size_t kProgramFrame = 0;
@@ -366,10 +368,7 @@ void MainWindow::connectRunActions() {
     for (QAction* action : {actions_->liveProtocol}) {
         action->setEnabled(false);
     }
-    connect(actions_->exit, &QAction::triggered, this, [this] {
-        releaseHostObjects(session_.host);
-        Q_EMIT programEnded(0);
-    });
+    connect(actions_->exit, &QAction::triggered, this, [this] { endProgram(operatorExitStatus()); });
 }
 
 OutputDialogContext MainWindow::outputDialogContext() {
@@ -379,10 +378,12 @@ OutputDialogContext MainWindow::outputDialogContext() {
 void MainWindow::openOutputFileSettings() {
     outputFileSettingsDialog_.open([this] {
         auto* dialog = new OutputFileSetupDialog(outputDialogContext(), this);
+        // Only the grid's visibility changes: the values assigned so far stay for the next output.
         connect(dialog, &OutputFileSetupDialog::headerDataSwitched, this, [this](bool visible) {
-            session_.headerData.setNames(
-                visible ? readHeaderDataNames(session_.programFolder, session_.language.codePage())
-                        : QStringList());
+            if (visible && session_.headerData.variables().empty()) {
+                session_.headerData.setNames(
+                    readHeaderDataNames(session_.programFolder, session_.language.codePage()));
+            }
             showHeaderDataFrame(visible);
         });
         return dialog;
@@ -467,8 +468,21 @@ void MainWindow::askForOutputFolder() {
 }
 
 void MainWindow::endProgram(int exitStatus) {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
     releaseHostObjects(session_.host);
     Q_EMIT programEnded(exitStatus);
+}
+
+int MainWindow::operatorExitStatus() const {
+    return session_.arguments.isUnattended() ? kExitNotProduced : 0;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    endProgram(operatorExitStatus());
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::showHeaderDataFrame(bool visible) {

@@ -80,7 +80,14 @@ class MainWindow : public QMainWindow, public RunView {
     // The program is to end with this exit status (the unattended runs, the file menu's exit).
     void programEnded(int exitStatus);
 
+  protected:
+    // Closing the window ends the program; an unattended run closed before it wrote its output has
+    // not produced it.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    // The exit status when the operator ends the program (menu or window close).
+    int operatorExitStatus() const;
     QWidget* buildProgramFrame();
     QWidget* buildCharacteristicFrame();
     QWidget* buildValueFrame();
@@ -142,6 +149,7 @@ class MainWindow : public QMainWindow, public RunView {
     static constexpr int kCaptureOnStatus = 13;
     static constexpr int kCaptureOffStatus = 14;
     int statusEntry_ = kReadyStatus;
+    bool ended_ = false;
 };
 
 }  // namespace korvex

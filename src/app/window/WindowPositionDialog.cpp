@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace korvex {
 namespace {
 
@@ -115,8 +117,8 @@ void WindowPositionDialog::readCurrentPosition() {
 
 void WindowPositionDialog::savePosition() {
     // The position is stored as typed; the main window stays where the operator put it.
-    if (!session_.settings.writeSetting(keys::kTop, top_->text()) ||
-        !session_.settings.writeSetting(keys::kLeft, left_->text())) {
+    if (!session_.settings.writeSettings(
+            std::array{SettingValue{keys::kTop, top_->text()}, SettingValue{keys::kLeft, left_->text()}})) {
         tellSettingsNotStored(user_, session_.language);
         return;
     }

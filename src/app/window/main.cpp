@@ -37,6 +37,8 @@ int reportWithoutDisplay(const korvex::Session& session, const korvex::MainWindo
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The main window ends the program itself, with the exit status of what was done.
+    QApplication::setQuitOnLastWindowClosed(false);
     korvex::Session session{.programFolder = korvex::programFolder(),
                             .settings = korvex::SettingsStore(korvex::SettingsLocations::fromEnvironment()),
                             .language = {},

@@ -10,19 +10,24 @@
 namespace korvex {
 namespace {
 
-QString failureText(const QDBusError& error, std::chrono::milliseconds timeout) {
+HostCallError failure(const QDBusError& error, std::chrono::milliseconds timeout) {
     switch (error.type()) {
         case QDBusError::ServiceUnknown:
         case QDBusError::Disconnected:
-            return HostBusLink::hostGoneText();
+            return HostBusLink::hostGone();
         case QDBusError::NoReply:
         case QDBusError::Timeout:
-        case QDBusError::TimedOut:
-            return QStringLiteral("KORVEX did not answer within %1 seconds (%2).")
-                .arg(static_cast<double>(timeout.count()) / 1000.0)
-                .arg(error.message());
+        case QDBusError::TimedOut: {
+            const double seconds = static_cast<double>(timeout.count()) / 1000.0;
+            return HostCallError(HostFailure::NoAnswer,
+                                 QStringLiteral("(%1 s, %2)").arg(seconds).arg(error.message()),
+                                 QStringLiteral("KORVEX did not answer within %1 seconds (%2).")
+                                     .arg(seconds)
+                                     .arg(error.message()));
+        }
         default:
-            return QStringLiteral("KORVEX refused a request: %1").arg(error.message());
+            return HostCallError(HostFailure::Refused, error.message(),
+                                 QStringLiteral("KORVEX refused a request: %1").arg(error.message()));
     }
 }
 
@@ -38,7 +43,7 @@ HostBusLink::HostBusLink(QDBusConnection connection, std::chrono::milliseconds t
 HostBusLink HostBusLink::boundToCurrentHost() const {
     const QDBusMessage reply = busDriverCall(QStringLiteral("GetNameOwner"), service_);
     if (reply.type() != QDBusMessage::ReplyMessage)
-        throw HostCallError(hostGoneText());
+        throw hostGone();
     return HostBusLink(connection_, timeout_, reply.arguments().value(0).toString());
 }
 
@@ -46,17 +51,21 @@ QString HostBusLink::hostGoneText() {
     return QStringLiteral("KORVEX is no longer running.");
 }
 
+HostCallError HostBusLink::hostGone() {
+    return HostCallError(HostFailure::Gone, QString(), hostGoneText());
+}
+
 QDBusMessage HostBusLink::send(QDBusMessage message) const {
     if (!connection_.isConnected())
-        throw HostCallError(hostGoneText());
+        throw hostGone();
     const QDBusMessage reply = connection_.call(message, QDBus::Block, static_cast<int>(timeout_.count()));
     if (reply.type() == QDBusMessage::ReplyMessage)
         return reply;
     const QDBusError error(reply);
     // No answer may mean that the host ended before it answered: then say so.
     if (error.type() == QDBusError::NoReply && !hostIsOnBus())
-        throw HostCallError(hostGoneText());
-    throw HostCallError(failureText(error, timeout_));
+        throw hostGone();
+    throw failure(error, timeout_);
 }
 
 QList<QVariant> HostBusLink::call(const QString& interface, const QString& method,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/HostCallError.h"
+
 #include "host/dbus/HostBus.h"
 
 #include <QDBusArgument>
@@ -48,6 +50,8 @@ class HostBusLink {
 
     // What the user is told when the host has gone.
     static QString hostGoneText();
+    // The failure of every call once the host has ended.
+    static HostCallError hostGone();
 
   private:
     QDBusMessage send(QDBusMessage message) const;

@@ -24,8 +24,15 @@ QString JsonObjectReader::string(const QString& name, const QString& fallback) {
     const QJsonValue value = take(name);
     if (value.isUndefined())
         return fallback;
+    return textOf(value, path_.member(name));
+}
+
+QString JsonObjectReader::textOf(const QJsonValue& value, const JsonPath& path) {
     if (!value.isString())
-        throw JsonFormatProblem{path_.member(name), QStringLiteral("must be a text")};
+        throw JsonFormatProblem{path, QStringLiteral("must be a text")};
+    // A NUL would cut the text short on its way to the client.
+    if (value.toString().contains(QChar::Null))
+        throw JsonFormatProblem{path, QStringLiteral("must not hold a NUL character")};
     return value.toString();
 }
 
@@ -82,9 +89,7 @@ QStringList JsonObjectReader::strings(const QString& name, qsizetype maxCount) {
         throw JsonFormatProblem{place, QStringLiteral("may hold at most %1 texts").arg(maxCount)};
     QStringList texts;
     for (qsizetype i = 0; i < values.size(); ++i) {
-        if (!values.at(i).isString())
-            throw JsonFormatProblem{place.element(i), QStringLiteral("must be a text")};
-        texts.append(values.at(i).toString());
+        texts.append(textOf(values.at(i), place.element(i)));
     }
     return texts;
 }

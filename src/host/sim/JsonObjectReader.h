@@ -42,6 +42,8 @@ class JsonObjectReader {
     // Throws for the first member that no read above asked for.
     void rejectUnknownMembers() const;
 
+    // The text a JSON value holds, or a problem at `path`; a text holding a NUL is refused.
+    static QString textOf(const QJsonValue& value, const JsonPath& path);
     // The whole number a JSON value holds, or a problem at `path`.
     static int integerOf(const QJsonValue& value, const JsonPath& path);
 

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 
 #include <array>
+#include <cmath>
 #include <limits>
 #include <set>
 #include <utility>
@@ -99,6 +100,10 @@ DimensionSnapshot readDimension(JsonObjectReader reader) {
     for (const auto& member : kDimensionNumbers)
         dimension.*member.field = reader.number(nameOf(member.name));
     dimension.deviation = reader.number(QStringLiteral("deviation"), dimension.measured - dimension.nominal);
+    if (!std::isfinite(dimension.deviation))
+        throw JsonFormatProblem{reader.path(),
+                                QStringLiteral("has a measured value and nominal too far apart for "
+                                               "a deviation; give the deviation")};
     dimension.min = reader.number(QStringLiteral("min"), dimension.measured);
     dimension.max = reader.number(QStringLiteral("max"), dimension.measured);
     for (const auto& member : kDimensionCodes)

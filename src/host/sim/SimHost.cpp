@@ -5,6 +5,9 @@
 #include "host/sim/SimModel.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <vector>
 
 namespace korvex {
 
@@ -102,14 +105,32 @@ void SimHost::execute(int terminationType) {
     endExecution(terminationType);
 }
 
+namespace {
+
+// The number after the highest one in use; once that is the largest int, the lowest free one.
+int freeIdNumber(const std::vector<SimCommand>& commands) {
+    std::vector<int> used;
+    used.reserve(commands.size());
+    for (const SimCommand& existing : commands)
+        used.push_back(existing.uniqueId.second);
+    std::ranges::sort(used);
+    if (used.empty() || used.back() < std::numeric_limits<int>::max())
+        return used.empty() ? 1 : std::max(used.back(), 0) + 1;
+    std::int64_t candidate = 1;
+    for (const int number : used) {
+        if (number > candidate)
+            break;
+        candidate = std::max<std::int64_t>(candidate, std::int64_t{number} + 1);
+    }
+    return static_cast<int>(candidate);
+}
+
+}  // namespace
+
 UniqueId SimHost::addCommand(SimCommand command, int position) {
     std::vector<SimCommand>& commands = model_->program.commands;
-    if (command.uniqueId == UniqueId{} || model_->positionOf(command.uniqueId) >= 0) {
-        int highest = 0;
-        for (const SimCommand& existing : commands)
-            highest = std::max(highest, existing.uniqueId.second);
-        command.uniqueId = {1, highest + 1};
-    }
+    if (command.uniqueId == UniqueId{} || model_->positionOf(command.uniqueId) >= 0)
+        command.uniqueId = {1, freeIdNumber(commands)};
     const UniqueId id = command.uniqueId;
     const bool inside = position >= 0 && position < static_cast<int>(commands.size());
     commands.insert(inside ? commands.begin() + position : commands.end(), std::move(command));

@@ -12,7 +12,7 @@ namespace {
 std::shared_ptr<SimModel> lockModel(const std::weak_ptr<SimModel>& model) {
     std::shared_ptr<SimModel> locked = model.lock();
     if (!locked)
-        throw HostCallError(QStringLiteral("KORVEX is no longer running."));
+        throw HostCallError(HostFailure::Gone, QString(), QStringLiteral("KORVEX is no longer running."));
     return locked;
 }
 

@@ -134,7 +134,7 @@ class ReportFiller {
             return false;
         }
         negativeNominalRule_ =
-            switchIsOn(env_.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
+            textSwitchIsOn(env_.settings.readSetting(keys::kZozadRegel, QStringLiteral("FALSE")));
         headerCells_ = headerCells(
             *layout_, sources_.headerData,
             [this](HeaderPlaceFault fault, int variable) { tellHeaderPlaceFault(fault, variable); });

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace korvex {
 namespace {
 
@@ -58,8 +60,8 @@ QString SelectFolderDialog::folder() const {
 }
 
 void SelectFolderDialog::confirm() {
-    const bool stored = context_.settings.writeSetting(keys::kDrive, folder_->drive()) &&
-                        context_.settings.writeSetting(keys::kDir, folder_->folder());
+    const bool stored = context_.settings.writeSettings(std::array{
+        SettingValue{keys::kDrive, folder_->drive()}, SettingValue{keys::kDir, folder_->folder()}});
     if (!stored) {
         tellSettingsNotStored(context_);
         return;
