@@ -9,8 +9,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QListView>
 #include <QFileInfo>
+#include <QListView>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>

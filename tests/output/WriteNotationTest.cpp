@@ -89,7 +89,7 @@ TEST(WriteNotation, AFailedSaveKeepsThePreviousFile) {
     NotationWriter second;
     second.writeInteger(2);
     EXPECT_FALSE(writeFileAtomically(dir.filePath(QStringLiteral("file.txt/settings.cfg")),
-                                    second.encoded(AnsiCodePage::Windows1252).bytes));
+                                     second.encoded(AnsiCodePage::Windows1252).bytes));
     EXPECT_FALSE(
         NotationReader::fromFile(dir.filePath(QStringLiteral("missing.cfg")), AnsiCodePage::Windows1252)
             .has_value());

@@ -31,9 +31,9 @@
 #include "util/MessageBoxen.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

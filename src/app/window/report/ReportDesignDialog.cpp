@@ -314,7 +314,8 @@ void ReportDesignDialog::load() {
     applyTexts();
     setWindowOnTop(this, true);
     if (header) {
-        const std::optional<QStringList> names = readHeaderDataFile(session_.programFolder, session_.language.codePage());
+        const std::optional<QStringList> names =
+            readHeaderDataFile(session_.programFolder, session_.language.codePage());
         if (!names) {
             showMessageBoxen(user_, session_.language, MessageIcon::Critical, {kHeaderDataUnreadableEntry});
             return;
