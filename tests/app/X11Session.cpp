@@ -1,26 +1,11 @@
 #include "app/X11Session.h"
 
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace korvex::test {
 namespace {
 
 constexpr int kStartTimeoutMs = 10000;
-// Displays from here on are seldom taken by a desktop or by other programs' test servers.
-constexpr int kFirstDisplay = 94;
-constexpr int kLastDisplay = 140;
-
-// A display number that no X server on this machine holds: its lock file is not there (a socket
-// left behind by a server that was killed is taken over).
-int freeDisplay() {
-    for (int display = kFirstDisplay; display <= kLastDisplay; ++display) {
-        if (!QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display))) {
-            return display;
-        }
-    }
-    return -1;
-}
 
 // Asked to end first, so that the X server takes its socket and lock file away.
 void stop(QProcess& process) {
@@ -52,16 +37,12 @@ bool X11Session::startServer() {
         failure_ = QStringLiteral("Xvfb is not installed");
         return false;
     }
-    const int free = freeDisplay();
-    if (free < 0) {
-        failure_ = QStringLiteral("no free X display");
-        return false;
-    }
-    // Xvfb writes the display number to standard output once it accepts clients.
-    server_.start(QStringLiteral("Xvfb"),
-                  {QStringLiteral(":%1").arg(free), QStringLiteral("-displayfd"), QStringLiteral("1"),
-                   QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    // Without a display number Xvfb takes the first free one itself, so servers of tests that run at the
+    // same time never race for one; it writes the number to standard output once it accepts clients.
+    server_.start(
+        QStringLiteral("Xvfb"),
+        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+         QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     while (server_.waitForReadyRead(kStartTimeoutMs) && !server_.canReadLine()) {
     }
     const QByteArray display = server_.readLine().trimmed();

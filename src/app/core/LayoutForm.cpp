@@ -5,10 +5,9 @@
 #include "app/core/Session.h"
 #include "report/layout/ReportLayout.h"
 #include "util/AnsiCodec.h"
+#include "util/FileContents.h"
 #include "util/MessageBoxen.h"
 #include "util/TextLines.h"
-
-#include <QFile>
 
 #include <array>
 
@@ -139,18 +138,6 @@ LayoutFileContent onOneLineEach(LayoutFileContent content) {
     return content;
 }
 
-std::optional<QByteArray> fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 }  // namespace
 
 std::optional<LayoutValues> storedLayoutFields(const Session& session, int headerCount,
@@ -229,7 +216,7 @@ bool saveLayoutFileFromFields(Session& session, const QString& path, const Layou
 
 std::optional<LayoutFileContent> loadLayoutFileIntoFields(Session& session, const QString& path,
                                                           UserInteraction& user) {
-    const std::optional<QByteArray> bytes = fileBytes(path);
+    const std::optional<QByteArray> bytes = readFileContents(path);
     std::optional<LayoutFileContent> content = bytes ? parseLayoutFileWithItsNames(*bytes) : std::nullopt;
     if (!content) {
         tellFileProblem(user, session.language, kLayoutFileRefusedEntry, path);
