@@ -122,7 +122,7 @@ class ReportFiller {
         SpreadsheetResult<Workbook*> opened = app_->open(request_.templatePath);
         app_->setVisible(false);
         if (!opened) {
-            return tellWithReason(kCannotOpenEntry, opened.error());
+            return tellWithReason(kCannotOpenEntry, opened);
         }
         workbook_ = *opened;
         return true;
@@ -159,7 +159,7 @@ class ReportFiller {
         const SpreadsheetResult<bool> changed =
             recordUniqueIds(*workbook_, sources_.entryTexts, sources_.tables.rows());
         if (!changed) {
-            tellWithReason(kUniqueIdsFailedEntry, changed.error());
+            tellWithReason(kUniqueIdsFailedEntry, changed);
             return std::nullopt;
         }
         if (!changed.value()) {
@@ -176,7 +176,7 @@ class ReportFiller {
             return Walk::Failed;
         }
         if (const SpreadsheetStatus opened = pages_->openReport(report); !opened) {
-            tellWithReason(kPageSheetFailedEntry, opened.error());
+            tellWithReason(kPageSheetFailedEntry, opened);
             return Walk::Failed;
         }
         WalkState state;
@@ -211,7 +211,7 @@ class ReportFiller {
         }
         if (++state.slotOnPage > layout_->pageCapacity()) {
             if (const SpreadsheetStatus opened = pages_->openNextPage(); !opened) {
-                tellWithReason(kPageSheetFailedEntry, opened.error());
+                tellWithReason(kPageSheetFailedEntry, opened);
                 return Walk::Failed;
             }
             state.slotOnPage = 1;
@@ -324,7 +324,7 @@ class ReportFiller {
             saved = workbook_->save();
         }
         if (!saved) {
-            return tellWithReason(kSaveFailedEntry, saved.error());
+            return tellWithReason(kSaveFailedEntry, saved);
         }
         result_.path = target;
         return true;
@@ -356,10 +356,14 @@ class ReportFiller {
         return false;
     }
 
-    // A failure with the spreadsheet's own reason below the message. Always false.
-    bool tellWithReason(int entry, const QString& reason) {
-        env_.user.showMessage(
-            {.text = messageText(entry) + QStringLiteral("\r\n") + reason, .icon = MessageIcon::Critical});
+    // A failure: the message, below it what kind of spreadsheet failure it was and the spreadsheet's own
+    // details. Always false.
+    template <typename Failed>
+    bool tellWithReason(int entry, const Failed& failed) {
+        env_.user.showMessage({.text = messageText(entry) + QStringLiteral("\r\n") +
+                                       messageText(spreadsheetErrorEntry(failed.errorKind())) +
+                                       QStringLiteral("\r\n") + failed.error(),
+                               .icon = MessageIcon::Critical});
         return false;
     }
 

@@ -28,7 +28,7 @@ SpreadsheetStatus ReportPages::openPage(int page, const QString& after) {
     if (fresh_) {
         SpreadsheetResult<Worksheet*> copy = workbook_.copySheetAfter(kMasterSheetName.toString(), after);
         if (!copy) {
-            return SpreadsheetError{copy.error()};
+            return SpreadsheetError{copy.error(), copy.errorKind()};
         }
         if (SpreadsheetStatus renamed = (*copy)->rename(name); !renamed) {
             return renamed;

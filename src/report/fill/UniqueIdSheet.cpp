@@ -55,7 +55,7 @@ SpreadsheetResult<bool> recordUniqueIds(Workbook& workbook, const QStringList& e
     }
     SpreadsheetResult<Worksheet*> added = workbook.addSheet(name);
     if (!added) {
-        return SpreadsheetError{added.error()};
+        return SpreadsheetError{added.error(), added.errorKind()};
     }
     writeFirstRecord(**added, entryTexts, rows);
     return false;
