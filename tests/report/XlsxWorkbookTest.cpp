@@ -122,6 +122,25 @@ TEST_F(XlsxWorkbookTest, MakesEachDerivedStyleAndSharedStringOnceAndKeepsBlanks)
     EXPECT_TRUE(strings.contains("<t xml:space=\"preserve\">  same  </t>"));
 }
 
+TEST_F(XlsxWorkbookTest, KeepsABlankAtEitherEndAndALineBreakOfAText) {
+    auto workbook = reopen(test::xlsxFixture(QStringLiteral("template-libreoffice.xlsx")));
+    ASSERT_TRUE(workbook);
+    Worksheet* sheet = workbook->sheet(QStringLiteral("Master"));
+    const QStringList texts = {QStringLiteral(" leading"), QStringLiteral("trailing "),
+                               QStringLiteral("two\nlines"), QStringLiteral("in between")};
+    for (int row = 0; row < texts.size(); ++row) {
+        sheet->writeText({50 + row, 1}, texts[row]);
+    }
+    ASSERT_TRUE(workbook->saveAs(file("blanks.xlsx")));
+    const QByteArray strings = test::partOf(file("blanks.xlsx"), QStringLiteral("xl/sharedStrings.xml"));
+    for (const char* preserved :
+         {"<t xml:space=\"preserve\"> leading</t>", "<t xml:space=\"preserve\">trailing </t>",
+          "<t xml:space=\"preserve\">two\nlines</t>"}) {
+        EXPECT_TRUE(strings.contains(preserved)) << preserved;
+    }
+    EXPECT_TRUE(strings.contains("<t>in between</t>"));
+}
+
 TEST_F(XlsxWorkbookTest, DropsTheCalculationChainAndStoredResultsSoFormulasAreCalculatedAnew) {
     const QByteArray withChain =
         test::changedFixture(QStringLiteral("template-libreoffice.xlsx"), [](xlsx::ZipPackage& package) {
