@@ -146,6 +146,27 @@ TEST(XlsxRefusal, ADamagedSheetIsNeitherReadNorCopiedButTheRestOfTheWorkbookWork
     EXPECT_EQ((*workbook)->sheet(QStringLiteral("Cover"))->readText({3, 1}), u"  kept blanks  ");
 }
 
+// A cell given twice, or cells out of order, would leave the later one unreachable: such a row is refused.
+TEST(XlsxRefusal, ARowHoldingACellTwiceOrOutOfOrderIsRefused) {
+    for (const char* row : {R"(<row r="2"><c r="B2"><v>1</v></c><c r="B2"><v>2</v></c></row>)",
+                            R"(<row r="2"><c r="C2"><v>1</v></c><c r="B2"><v>2</v></c></row>)",
+                            R"(<row r="2"><c r="B3"><v>1</v></c></row>)"}) {
+        const QByteArray broken = test::changedFixture(
+            QStringLiteral("template-libreoffice.xlsx"), [row](xlsx::ZipPackage& package) {
+                package.write(
+                    QStringLiteral("xl/worksheets/sheet2.xml"),
+                    QByteArray(R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/)"
+                               R"(2006/main"><sheetData>)") +
+                        row + "</sheetData></worksheet>");
+            });
+        auto workbook = XlsxWorkbook::fromBytes(broken);
+        ASSERT_TRUE(workbook) << workbook.error().toStdString();
+        const auto copy = (*workbook)->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Master"));
+        ASSERT_FALSE(copy) << row;
+        EXPECT_TRUE(copy.error().contains(u"a cell of row 2 is out of order")) << copy.error().toStdString();
+    }
+}
+
 TEST(XlsxRefusal, EachFailureNamesItsKindForTheMessageBoxAndKeepsItsDetail) {
     using Kind = SpreadsheetErrorKind;
     QTemporaryDir folder;
