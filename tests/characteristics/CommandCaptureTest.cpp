@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace korvex {
 namespace {
 
@@ -206,6 +208,21 @@ TEST_F(CommandCaptureTest, TruePositionDatumsAreSkippedForOldHostsButGenericDatu
     EXPECT_EQ(column(current, &CharacteristicRecord::datum3), (std::vector<QString>{"C", "F"}));
     const ValueTables old = capture(commands, {.skipTruePositionDatums = true});
     EXPECT_EQ(column(old, &CharacteristicRecord::datum1), (std::vector<QString>{"", "D"}));
+}
+
+// The diameter-like axes of a true position (DD, DF, diameter, D1 to D3) carry the host's material
+// condition; the coordinate and the other axes never do.
+TEST_F(CommandCaptureTest, OnlyTheSixDiameterAxesOfATruePositionCarryTheMaterialCondition) {
+    const std::set<int> withCondition = {1205, 1206, 1209, 1214, 1215, 1216};
+    for (int type = 1202; type <= 1216; ++type) {
+        CommandSnapshot axis = truePositionAxis(type, "TP");
+        axis.materialCondition = QStringLiteral("MMC");
+        const ValueTables tables = capture({headerCommand(1200, "TP1", "CYL1"), axis, endCommand(1201)});
+        ASSERT_EQ(tables.rowCount(), 1) << type;
+        EXPECT_EQ(tables.rows().front().materialCondition,
+                  withCondition.contains(type) ? QStringLiteral("MMC") : QString())
+            << type;
+    }
 }
 
 TEST_F(CommandCaptureTest, AGenericCommandMakesOneRowEvenWhenItCallsItselfADimension) {
