@@ -66,7 +66,8 @@ BatchFileDialog::BatchFileDialog(QWidget* parent, const Session& session, UserIn
 
     applyTexts();
     connectButtons();
-    setMinimumWidth(520);
+    // Room for the paths, and never narrower than the texts of the options.
+    setMinimumWidth(std::max(520, minimumSizeHint().width()));
     setWindowOnTop(this, true);
 }
 
@@ -95,6 +96,8 @@ QWidget* BatchFileDialog::buildOptionFrames() {
         auto* column = new QVBoxLayout(frame);
         for (std::size_t i = 0; i < buttons.size(); ++i) {
             buttons[i] = named<QRadioButton>(optionName(group, i), frame);
+            // The options' texts are long in some languages; the dialog widens rather than cut them.
+            buttons[i]->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
             column->addWidget(buttons[i]);
         }
         row->addWidget(frame);

@@ -6,6 +6,7 @@
 #include "app/window/output/OutputDialogContext.h"
 
 #include <QMainWindow>
+#include <QSize>
 
 #include <array>
 #include <memory>
@@ -42,6 +43,8 @@ class MainWindow : public QMainWindow, public RunView {
         // The report filler; without one, the window fills workbooks with the embedded xlsx engine.
         ReportOutput* report = nullptr;
     };
+    // The size the window opens at.
+    static constexpr QSize kDefaultSize{1120, 780};
 
     // Messages, status texts and progress go to `user` when given (tests), else to this window's own
     // message boxes, status bar and progress bar.

@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
     if (!display && !session.arguments.isUnattended()) {
         return reportWithoutDisplay(session, window);
     }
-    window.resize(1120, 780);
+    window.resize(korvex::MainWindow::kDefaultSize);
     window.showAtStoredPosition();
     window.runControl().dispatchStartArguments();
     return QApplication::exec();
