@@ -196,17 +196,17 @@ QString withLayoutFileExtension(const QString& path) {
     return path.endsWith(u".cfg", Qt::CaseInsensitive) ? path : path + QStringLiteral(".cfg");
 }
 
-std::optional<LayoutFileContent> parseLayoutFileWithItsNames(const QByteArray& bytes) {
-    const int headerCount = namesAfterHeaderLine(splitLines(decodeAnsi(bytes, AnsiCodePage::Windows1252)));
+std::optional<LayoutFileContent> parseLayoutFileWithItsNames(const QByteArray& bytes, AnsiCodePage codePage) {
+    const int headerCount = namesAfterHeaderLine(splitLines(decodeAnsi(bytes, codePage)));
     if (headerCount < 0) {
         return std::nullopt;
     }
-    return parseLayoutFile(bytes, headerCount);
+    return parseLayoutFile(bytes, headerCount, codePage);
 }
 
 bool saveLayoutFileFromFields(Session& session, const QString& path, const LayoutFileContent& content,
                               UserInteraction& user) {
-    if (!writeLayoutFile(path, onOneLineEach(content))) {
+    if (!writeLayoutFile(path, onOneLineEach(content), session.language.codePage())) {
         tellFileProblem(user, session.language, kLayoutFileNotSavedEntry, path);
         return false;
     }
@@ -217,7 +217,8 @@ bool saveLayoutFileFromFields(Session& session, const QString& path, const Layou
 std::optional<LayoutFileContent> loadLayoutFileIntoFields(Session& session, const QString& path,
                                                           UserInteraction& user) {
     const std::optional<QByteArray> bytes = readFileContents(path);
-    std::optional<LayoutFileContent> content = bytes ? parseLayoutFileWithItsNames(*bytes) : std::nullopt;
+    std::optional<LayoutFileContent> content =
+        bytes ? parseLayoutFileWithItsNames(*bytes, session.language.codePage()) : std::nullopt;
     if (!content) {
         tellFileProblem(user, session.language, kLayoutFileRefusedEntry, path);
         return std::nullopt;

@@ -43,7 +43,8 @@ QString withLayoutFileExtension(const QString& path);
 
 // A layout file read for the number of header variables its own "[Kopfdaten]" section names.
 // Nothing when there is no such section or the file does not fit the format for that number.
-std::optional<LayoutFileContent> parseLayoutFileWithItsNames(const QByteArray& bytes);
+std::optional<LayoutFileContent> parseLayoutFileWithItsNames(
+    const QByteArray& bytes, AnsiCodePage codePage = AnsiCodePage::Windows1252);
 
 // Writes the layout file and records it as the last used one. False, after the user has been told,
 // when it could not be written: an older file of that name is then kept as it was.

@@ -17,7 +17,7 @@ namespace korvex {
 bool WorkbookReportOutput::importLayout(const QString& layoutFile) {
     QString path = layoutFile;
     const int headerCount = static_cast<int>(parts_.session.headerData.variables().size());
-    return importLayoutFile(path, parts_.session.settings, headerCount);
+    return importLayoutFile(path, parts_.session.settings, headerCount, parts_.session.language.codePage());
 }
 
 bool WorkbookReportOutput::fillReport(const QString& workbook, bool onlySelected,

@@ -71,7 +71,7 @@ bool readOptionalGroups(LineCursor& lines, LayoutValues& values) {
 
 }  // namespace
 
-QByteArray layoutFileBytes(const LayoutFileContent& content) {
+QByteArray layoutFileBytes(const LayoutFileContent& content, AnsiCodePage codePage) {
     const LayoutValues& values = content.values;
     QStringList lines;
     for (const QStringView name : layout::kFileLeadingValues) {
@@ -87,11 +87,12 @@ QByteArray layoutFileBytes(const LayoutFileContent& content) {
     }
     lines.append(kHeaderNamesLine.toString());
     lines += trimmedLines(content.headerNames);
-    return joinAnsiLines(lines, AnsiCodePage::Windows1252).bytes;
+    return joinAnsiLines(lines, codePage).bytes;
 }
 
-std::optional<LayoutFileContent> parseLayoutFile(const QByteArray& bytes, int headerCount) {
-    LineCursor lines(splitLines(decodeAnsi(bytes, AnsiCodePage::Windows1252)));
+std::optional<LayoutFileContent> parseLayoutFile(const QByteArray& bytes, int headerCount,
+                                                 AnsiCodePage codePage) {
+    LineCursor lines(splitLines(decodeAnsi(bytes, codePage)));
     const qsizetype fixedLines =
         static_cast<qsizetype>(layout::kFileLeadingValues.size()) + 2 * headerCount + 1;
     if (headerCount < 0 || !lines.has(fixedLines)) {
@@ -116,23 +117,23 @@ std::optional<LayoutFileContent> parseLayoutFile(const QByteArray& bytes, int he
     return content;
 }
 
-std::optional<LayoutFileContent> readLayoutFile(const QString& path, int headerCount) {
+std::optional<LayoutFileContent> readLayoutFile(const QString& path, int headerCount, AnsiCodePage codePage) {
     const std::optional<QByteArray> bytes = readFileContents(path);
-    return bytes ? parseLayoutFile(*bytes, headerCount) : std::nullopt;
+    return bytes ? parseLayoutFile(*bytes, headerCount, codePage) : std::nullopt;
 }
 
-bool writeLayoutFile(const QString& path, const LayoutFileContent& content) {
-    return writeFileAtomically(path, layoutFileBytes(content));
+bool writeLayoutFile(const QString& path, const LayoutFileContent& content, AnsiCodePage codePage) {
+    return writeFileAtomically(path, layoutFileBytes(content, codePage));
 }
 
-bool importLayoutFile(QString& path, const SettingsStore& settings, int headerCount) {
+bool importLayoutFile(QString& path, const SettingsStore& settings, int headerCount, AnsiCodePage codePage) {
     if (path.trimmed().isEmpty()) {
         return false;
     }
     if (!path.endsWith(u".cfg", Qt::CaseInsensitive)) {
         path += QStringLiteral(".cfg");
     }
-    const std::optional<LayoutFileContent> content = readLayoutFile(path, headerCount);
+    const std::optional<LayoutFileContent> content = readLayoutFile(path, headerCount, codePage);
     return content && writeLayoutValues(settings, content->values);
 }
 

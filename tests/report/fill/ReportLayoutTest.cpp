@@ -165,6 +165,16 @@ TEST(LayoutFile, IsWrittenInItsFixedOrderAndReadBack) {
     EXPECT_EQ(parseLayoutFile(bytes, 2), content);
 }
 
+// A Czech operator's header variable names travel in the Czech code page, as every .cfg file does.
+TEST(LayoutFile, IsWrittenAndReadInTheGivenCodePage) {
+    LayoutFileContent content = fullContent(2);
+    content.headerNames = {QStringLiteral("Měření"), QStringLiteral("Teplota °C")};
+    const QByteArray bytes = layoutFileBytes(content, AnsiCodePage::Windows1250);
+    EXPECT_TRUE(bytes.contains("M\xec\xf8" "en\xed\r\n"));
+    EXPECT_EQ(parseLayoutFile(bytes, 2, AnsiCodePage::Windows1250), content);
+    EXPECT_NE(parseLayoutFile(bytes, 2, AnsiCodePage::Windows1252)->headerNames, content.headerNames);
+}
+
 TEST(LayoutFile, OptionalGroupsMissingFromOlderFilesReadAsNotUsed) {
     QList<QByteArray> lines = layoutFileBytes(fullContent(1)).split('\n');
     lines.remove(31, 4);  // written before the page cells existed
