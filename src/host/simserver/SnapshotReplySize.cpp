@@ -70,4 +70,14 @@ qsizetype snapshotsWithinBudget(const std::vector<CommandSnapshot>& snapshots, q
     return snapshots.empty() ? 0 : std::max<qsizetype>(fitting, 1);
 }
 
+std::optional<qsizetype> firstSnapshotOverLimit(const std::vector<CommandSnapshot>& snapshots,
+                                                qsizetype limit) {
+    const auto over =
+        std::find_if(snapshots.begin(), snapshots.end(),
+                     [limit](const CommandSnapshot& snapshot) { return marshalledSize(snapshot) > limit; });
+    if (over == snapshots.end())
+        return std::nullopt;
+    return static_cast<qsizetype>(over - snapshots.begin());
+}
+
 }  // namespace korvex

@@ -28,5 +28,11 @@ TEST(SnapshotReplySizeTest, AReplyEndsBeforeTheBudgetIsPassedButAlwaysHoldsOneCo
     EXPECT_EQ(snapshotsWithinBudget(three, kSnapshotReplyBudget), 3);
 }
 
+TEST(SnapshotReplySizeTest, TheFirstCommandOverTheLimitIsFound) {
+    EXPECT_EQ(firstSnapshotOverLimit({}, 100), std::nullopt);
+    EXPECT_EQ(firstSnapshotOverLimit({commentOf(1), commentOf(1)}, 10000), std::nullopt);
+    EXPECT_EQ(firstSnapshotOverLimit({commentOf(1), commentOf(20000), commentOf(30000)}, 10000), 1);
+}
+
 }  // namespace
 }  // namespace korvex::test
