@@ -101,6 +101,19 @@ TEST(HostSimProgramTest, QuitsWhenAskedOverTheBus) {
     EXPECT_THROW(host.simulator(QStringLiteral("Run"), {0}), HostCallError);
 }
 
+TEST(HostSimProgramTest, RefusesAProgramWithACommandTooLargeForOneBusMessage) {
+    QTemporaryDir dir;
+    const QString huge = dir.filePath(QStringLiteral("huge.json"));
+    const QByteArray text(65 * 1024 * 1024, 'x');
+    writeFile(huge, R"({"commands": [{"type": 1}, {"type": 1, "comment": {"text": ")" + text + R"("}}]})");
+    QProcess refused;
+    refused.start(HostSimProcess::programPath(), {QStringLiteral("--no-window"), huge});
+    ASSERT_TRUE(refused.waitForFinished(kWaitMs));
+    EXPECT_EQ(refused.exitCode(), 1);
+    EXPECT_TRUE(
+        refused.readAllStandardError().contains("commands[1] (unique id 1/2) holds more than 64 MiB"));
+}
+
 // A host whose bus goes away cannot be reached by anybody: it must end, and say why.
 TEST(HostSimProgramTest, EndsWithAMessageWhenItsBusGoesAway) {
     QProcess bus;
