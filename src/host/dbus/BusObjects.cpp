@@ -125,9 +125,11 @@ class BusCommandCollection : public HostCommandCollection {
                 hostbus::commandsInterface(), QStringLiteral("Snapshots"),
                 {handleArgument(handle_), position, asked});
             snapshots.insert(snapshots.end(), batch.begin(), batch.end());
-            if (batch.size() < asked)
+            // The host may answer with fewer commands than asked for when their texts are large:
+            // only an empty answer means that the program has ended.
+            if (batch.isEmpty())
                 break;
-            position += asked;
+            position += static_cast<int>(batch.size());
         }
         return snapshots;
     }

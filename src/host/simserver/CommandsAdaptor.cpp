@@ -3,6 +3,7 @@
 #include "host/HostCommand.h"
 #include "host/HostCommandCollection.h"
 #include "host/simserver/SimServer.h"
+#include "host/simserver/SnapshotReplySize.h"
 
 #include <algorithm>
 
@@ -48,8 +49,10 @@ QList<CommandSnapshot> CommandsAdaptor::Snapshots(uint program, int start, int c
         start = std::clamp(start, 0, available);
         count = std::clamp(count, 0, available - start);
         std::vector<CommandSnapshot> snapshots = commands->snapshots(start, count);
+        // Fewer commands when their texts are large; the caller asks again from where this ends.
+        const auto fitting = snapshotsWithinBudget(snapshots, kSnapshotReplyBudget);
         return QList<CommandSnapshot>(std::make_move_iterator(snapshots.begin()),
-                                      std::make_move_iterator(snapshots.end()));
+                                      std::make_move_iterator(snapshots.begin() + fitting));
     });
 }
 

@@ -8,6 +8,7 @@
 #include "host/sim/PartProgramFile.h"
 #include "host/sim/SimHost.h"
 #include "host/simserver/SimRequestError.h"
+#include "host/simserver/SnapshotReplySize.h"
 
 #include <QFileInfo>
 
@@ -23,6 +24,23 @@ std::unique_ptr<SimHost> emptyHost() {
 
 [[noreturn]] void refuse(const QString& message) {
     throw SimRequestError{hostbus::refusedError(), message};
+}
+
+// A command whose texts alone could not pass through one bus message could never be read.
+void refuseOversizeCommands(SimHost& host, const QString& path) {
+    const std::shared_ptr<HostCommandCollection> commands = host.activePartProgram()->commands();
+    const std::vector<CommandSnapshot> snapshots = commands->snapshots(0, commands->count());
+    const std::optional<qsizetype> position = firstSnapshotOverLimit(snapshots, kLargestCommandSize);
+    if (!position)
+        return;
+    const CommandSnapshot& command = snapshots[static_cast<std::size_t>(*position)];
+    refuse(QStringLiteral("%1: commands[%2] (unique id %3/%4) holds more than %5 MiB of text, more than "
+                          "one bus message can carry.")
+               .arg(path)
+               .arg(*position)
+               .arg(command.uniqueId.first)
+               .arg(command.uniqueId.second)
+               .arg(kLargestCommandSize / (1024 * 1024)));
 }
 
 // The command that one element of the "commands" array of a part-program file describes.
@@ -77,7 +95,9 @@ unsigned SimServer::openPartProgram(const QString& path) {
     PartProgramLoadResult loaded = loadPartProgramFile(path);
     if (!loaded.program)
         refuse(loaded.error.text());
-    replaceHost(std::make_unique<SimHost>(std::move(*loaded.program), QFileInfo(path).absoluteFilePath()));
+    auto host = std::make_unique<SimHost>(std::move(*loaded.program), QFileInfo(path).absoluteFilePath());
+    refuseOversizeCommands(*host, path);
+    replaceHost(std::move(host));
     handle_ = ++lastHandle_;
     Q_EMIT partProgramChanged();
     return handle_;

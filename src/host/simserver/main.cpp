@@ -10,6 +10,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <chrono>
 #include <cstring>
 #include <memory>
 
@@ -18,6 +19,8 @@ namespace {
 using namespace korvex;
 
 constexpr int kCannotStart = 1;
+constexpr int kLostTheBus = 3;
+constexpr std::chrono::milliseconds kBusCheckInterval{250};
 
 // A window needs a display, and is not wanted with --no-window. Decided before the application
 // object exists, because that decides between a widget application and a plain one.
@@ -39,6 +42,20 @@ int fail(const QString& text, int exitCode) {
 void quitWhenSent() {
     waitUntilSent(QDBusConnection::sessionBus());
     QCoreApplication::quit();
+}
+
+// libdbus does not end a Qt program when its bus goes away, and a host nobody can reach any longer
+// must not go on silently: the connection is checked now and then, and its loss ends the simulator.
+void quitWhenTheBusIsLost(QObject& owner) {
+    auto* check = new QTimer(&owner);
+    QObject::connect(check, &QTimer::timeout, &owner, [check] {
+        if (QDBusConnection::sessionBus().isConnected())
+            return;
+        check->stop();
+        QTextStream(stderr) << "korvex-host-sim: lost the connection to the session bus; ending.\n";
+        QCoreApplication::exit(kLostTheBus);
+    });
+    check->start(kBusCheckInterval);
 }
 
 void scheduleRun(SimServer& server, const SimOptions& options) {
@@ -69,6 +86,7 @@ int serve(const SimOptions& options, bool withWindow) {
     if (!failure.isEmpty())
         return fail(failure, kCannotStart);
     QObject::connect(&server, &SimServer::quitRequested, &server, quitWhenSent, Qt::QueuedConnection);
+    quitWhenTheBusIsLost(server);
     scheduleRun(server, options);
     std::unique_ptr<SimWindow> window;
     if (withWindow) {

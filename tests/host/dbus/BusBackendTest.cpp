@@ -64,6 +64,28 @@ SimProgram housing() {
     return exampleProgram(QStringLiteral("housing.json"));
 }
 
+// Comments of several megabytes each: together far more than one reply may carry.
+SimProgram withLongComments(int count) {
+    SimProgram program = housing();
+    const QString longText(6 * 1024 * 1024, QLatin1Char('x'));
+    for (int i = 0; i < count; ++i) {
+        program.commands.push_back({.typeCode = 1,
+                                    .isComment = true,
+                                    .uniqueId = {7, i},
+                                    .comment = SimComment{.text = longText, .lines = {longText}}});
+    }
+    return program;
+}
+
+TEST_F(BusBackendTest, CommandsWithTextsOfSeveralMegabytesAreReadCompletely) {
+    const SimProgram program = withLongComments(3);
+    startHost(program);
+    SimHost local(program);
+    const auto expected = local.activePartProgram()->commands()->snapshots(0, 1000);
+    ASSERT_EQ(expected.size(), 53U);
+    EXPECT_EQ(session_.commands->snapshots(0, 1000), expected);
+}
+
 TEST_F(BusBackendTest, TheApplicationAndThePartProgramAnswerAsTheHostHasThem) {
     startHost(housing());
     HostApplication& application = *session_.application;

@@ -101,5 +101,39 @@ TEST(HostSimProgramTest, QuitsWhenAskedOverTheBus) {
     EXPECT_THROW(host.simulator(QStringLiteral("Run"), {0}), HostCallError);
 }
 
+TEST(HostSimProgramTest, RefusesAProgramWithACommandTooLargeForOneBusMessage) {
+    QTemporaryDir dir;
+    const QString huge = dir.filePath(QStringLiteral("huge.json"));
+    const QByteArray text(65 * 1024 * 1024, 'x');
+    writeFile(huge, R"({"commands": [{"type": 1}, {"type": 1, "comment": {"text": ")" + text + R"("}}]})");
+    QProcess refused;
+    refused.start(HostSimProcess::programPath(), {QStringLiteral("--no-window"), huge});
+    ASSERT_TRUE(refused.waitForFinished(kWaitMs));
+    EXPECT_EQ(refused.exitCode(), 1);
+    EXPECT_TRUE(
+        refused.readAllStandardError().contains("commands[1] (unique id 1/2) holds more than 64 MiB"));
+}
+
+// A host whose bus goes away cannot be reached by anybody: it must end, and say why.
+TEST(HostSimProgramTest, EndsWithAMessageWhenItsBusGoesAway) {
+    QProcess bus;
+    bus.start(QStringLiteral("dbus-daemon"),
+              {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+    ASSERT_TRUE(bus.waitForReadyRead(kWaitMs));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QString::fromUtf8(bus.readLine()).trimmed());
+    QProcess host;
+    host.setProcessEnvironment(environment);
+    host.start(HostSimProcess::programPath(), {QStringLiteral("--no-window")});
+    ASSERT_TRUE(host.waitForStarted(kWaitMs));
+    EXPECT_FALSE(host.waitForFinished(500));
+
+    bus.kill();
+    ASSERT_TRUE(host.waitForFinished(kWaitMs));
+    EXPECT_EQ(host.exitCode(), 3);
+    EXPECT_TRUE(host.readAllStandardError().contains("lost the connection to the session bus"));
+}
+
 }  // namespace
 }  // namespace korvex::test
