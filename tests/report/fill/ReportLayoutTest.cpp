@@ -170,7 +170,9 @@ TEST(LayoutFile, IsWrittenAndReadInTheGivenCodePage) {
     LayoutFileContent content = fullContent(2);
     content.headerNames = {QStringLiteral("Měření"), QStringLiteral("Teplota °C")};
     const QByteArray bytes = layoutFileBytes(content, AnsiCodePage::Windows1250);
-    EXPECT_TRUE(bytes.contains("M\xec\xf8" "en\xed\r\n"));
+    EXPECT_TRUE(
+        bytes.contains("M\xec\xf8"
+                       "en\xed\r\n"));
     EXPECT_EQ(parseLayoutFile(bytes, 2, AnsiCodePage::Windows1250), content);
     EXPECT_NE(parseLayoutFile(bytes, 2, AnsiCodePage::Windows1252)->headerNames, content.headerNames);
 }
