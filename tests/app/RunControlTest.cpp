@@ -3,6 +3,8 @@
 #include "app/core/ReportOutput.h"
 #include "app/core/RunControl.h"
 #include "host/HostCallError.h"
+#include "host/HostCommand.h"
+#include "host/HostCommandCollection.h"
 #include "host/sim/SimHost.h"
 #include "output/AsciiFormatSettings.h"
 #include "support/ExamplePrograms.h"
@@ -17,6 +19,53 @@
 
 namespace korvex {
 namespace {
+
+// A host that answers "previous" of a command with the command itself, as a broken or hostile host
+// could: locating must not walk such a chain for ever.
+class CommandThatIsItsOwnPrevious : public HostCommand {
+  public:
+    explicit CommandThatIsItsOwnPrevious(std::shared_ptr<HostCommand> command)
+        : command_(std::move(command)) {}
+
+    int typeCode() override { return command_->typeCode(); }
+    QString identifierText() override { return command_->identifierText(); }
+    bool isDimension() override { return command_->isDimension(); }
+    bool isComment() override { return command_->isComment(); }
+    bool isMarked() override { return command_->isMarked(); }
+    UniqueId uniqueId() override { return command_->uniqueId(); }
+    std::shared_ptr<HostDimension> dimension() override { return command_->dimension(); }
+    std::shared_ptr<HostComment> comment() override { return command_->comment(); }
+    std::shared_ptr<HostAssignment> assignment() override { return command_->assignment(); }
+    QString fieldText(int code, int index) override { return command_->fieldText(code, index); }
+    double fieldValue(int code, int index) override { return command_->fieldValue(code, index); }
+    int fieldNumber(int code, int index) override { return command_->fieldNumber(code, index); }
+    std::shared_ptr<HostCommand> previous() override {
+        return std::make_shared<CommandThatIsItsOwnPrevious>(command_);
+    }
+    void activate() override { command_->activate(); }
+    CommandSnapshot snapshot() override { return command_->snapshot(); }
+
+  private:
+    std::shared_ptr<HostCommand> command_;
+};
+
+class CommandsInACycle : public HostCommandCollection {
+  public:
+    explicit CommandsInACycle(std::shared_ptr<HostCommandCollection> commands)
+        : commands_(std::move(commands)) {}
+
+    int count() override { return commands_->count(); }
+    std::shared_ptr<HostCommand> commandAt(int position) override { return commands_->commandAt(position); }
+    std::shared_ptr<HostCommand> commandWithUniqueId(UniqueId id) override {
+        return std::make_shared<CommandThatIsItsOwnPrevious>(commands_->commandWithUniqueId(id));
+    }
+    std::vector<CommandSnapshot> snapshots(int first, int count) override {
+        return commands_->snapshots(first, count);
+    }
+
+  private:
+    std::shared_ptr<HostCommandCollection> commands_;
+};
 
 // The simulated host, failing as soon as the offline read asks for its window: a host that goes away
 // after the connection was made.
@@ -292,6 +341,15 @@ TEST_F(RunControlTest, LocatingAnAxisOpensItsWholeBlockInTheHost) {
     window_->runControl().locateInHost(2);
     ASSERT_TRUE(host_->lastActivatedCommand().has_value());
     EXPECT_NE(*host_->lastActivatedCommand(), axis.uniqueId);
+}
+
+TEST_F(RunControlTest, LocatingEndsWhenTheHostAnswersPreviousInACycle) {
+    start({});
+    window_->runControl().readProgramOffline();
+    ASSERT_GT(session_.values.rowCount(), 2);
+    session_.host.commands = std::make_shared<CommandsInACycle>(session_.host.commands);
+    window_->runControl().locateInHost(2);
+    EXPECT_EQ(host_->lastActivatedCommand(), session_.values.row(2)->uniqueId);
 }
 
 TEST_F(RunControlTest, ADoubleClickLocatesTheCharacteristicTheKeyboardMovedTo) {
