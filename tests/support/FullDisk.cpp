@@ -1,25 +1,23 @@
 #include "support/FullDisk.h"
 
+#include "support/FileSizeLimit.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <csignal>
 
 namespace korvex::test {
 
 bool passesUnderFileSizeLimit(long limitBytes, const std::function<bool()>& step) {
     const pid_t child = ::fork();
     if (child == 0) {
-        const rlimit limit{static_cast<rlim_t>(limitBytes), static_cast<rlim_t>(limitBytes)};
-        std::signal(SIGXFSZ, SIG_IGN);
-        const bool limited = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-        ::_exit(limited && step() ? 0 : 1);
+        const FileSizeLimit limit(static_cast<rlim_t>(limitBytes));
+        ::_exit(step() ? 0 : 1);
     }
     int status = 0;
     return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&

@@ -6,9 +6,9 @@
 
 namespace korvex::test {
 
-// Runs `step` in a forked child whose files may not grow beyond `limitBytes` (writes past the limit
-// fail with EFBIG; SIGXFSZ is ignored, as a program that handles its errors would see it). The child
-// reports whether `step` returned true; it must not use gtest assertions.
+// Runs `step` in a forked child under a FileSizeLimit of `limitBytes` (writes past the limit fail with
+// EFBIG, as a program that handles its errors would see them), so the test process itself stays unlimited.
+// The child reports whether `step` returned true; it must not use gtest assertions.
 bool passesUnderFileSizeLimit(long limitBytes, const std::function<bool()>& step);
 
 // A small tmpfs mounted on a fresh folder for the life of the object: a real full disk. Mounting needs
