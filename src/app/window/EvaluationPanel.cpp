@@ -34,10 +34,12 @@ EvaluationPanel::EvaluationPanel(QWidget* parent) : QGroupBox(parent) {
         counts_[row] = new QLabel(QStringLiteral("0"));
         counts_[row]->setObjectName(QString::fromLatin1(kRows[row].count));
         counts_[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        counts_[row]->setMinimumWidth(counts_[row]->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
         QFont bold = counts_[row]->font();
         bold.setBold(true);
         counts_[row]->setFont(bold);
+        // Room for six bold digits, measured in the bold font the counts are shown in.
+        counts_[row]->setMinimumWidth(
+            counts_[row]->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
         captions_[row] = new QLabel;
         captions_[row]->setObjectName(QString::fromLatin1(kRows[row].caption));
         const int gridRow = static_cast<int>(row);
