@@ -8,7 +8,13 @@
 #include <QString>
 #include <QTime>
 
+#include <span>
+#include <variant>
+
 namespace korvex {
+
+// One cell's value in a block write: nothing, a text or a number.
+using CellValue = std::variant<std::monostate, QString, double>;
 
 // One worksheet of an open workbook. Cell values are typed: a text is always stored as a text, also
 // when it begins with "=" (no formula is ever made from a written text).
@@ -32,6 +38,10 @@ class Worksheet {
     // Dates and times are stored as day numbers with a date or time number format.
     virtual void writeDate(CellRef cell, const QDate& date) = 0;
     virtual void writeTime(CellRef cell, const QTime& time) = 0;
+    // Writes `values` row by row into the block `columnCount` cells wide that starts at `topLeft`;
+    // an empty value leaves its cell as it is. An application behind a slow bridge writes the block
+    // in a few calls instead of one call per cell.
+    virtual void writeBlock(CellRef topLeft, int columnCount, std::span<const CellValue> values);
 
     virtual void format(const CellRange& range, const FormatChange& change) = 0;
     // Merged ranges that overlap the new one are dissolved first.

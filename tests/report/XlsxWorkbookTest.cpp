@@ -78,6 +78,21 @@ TEST_F(XlsxWorkbookTest, ReadsBackEveryKindOfValueAfterSavingAndReopening) {
     EXPECT_EQ(read->readText({4, 26}), u"Z4");
 }
 
+TEST_F(XlsxWorkbookTest, ABlockWriteFillsRowByRowAndLeavesCellsWithoutValueAlone) {
+    std::unique_ptr<XlsxWorkbook> workbook = XlsxWorkbook::createEmpty();
+    Worksheet* sheet = workbook->activeSheet();
+    sheet->writeText({3, 3}, QStringLiteral("kept"));
+    const std::vector<CellValue> values{
+        QStringLiteral("title"), std::monostate{}, 1.5, -2.0, std::monostate{}, u"x"_s};
+    sheet->writeBlock({2, 2}, 3, values);
+    EXPECT_EQ(sheet->readText({2, 2}), u"title");
+    EXPECT_EQ(sheet->readText({2, 3}), QString());
+    EXPECT_EQ(sheet->readText({2, 4}), u"1.5");
+    EXPECT_EQ(sheet->readText({3, 2}), u"-2");
+    EXPECT_EQ(sheet->readText({3, 3}), u"kept");
+    EXPECT_EQ(sheet->readText({3, 4}), u"x");
+}
+
 TEST_F(XlsxWorkbookTest, KeepsEveryPartItDoesNotTouchByteForByte) {
     const QString original = test::xlsxFixture(QStringLiteral("template-libreoffice.xlsx"));
     auto workbook = reopen(original);

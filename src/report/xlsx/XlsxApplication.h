@@ -19,6 +19,11 @@ class XlsxApplication final : public SpreadsheetApplication {
     QString version() const override { return QString::fromLatin1(kVersion); }
     bool isVisible() const override { return visible_; }
     void setVisible(bool visible) override { visible_ = visible; }
+    // The engine runs inside this program.
+    bool isRunning() const override { return true; }
+    void setCaption(const QString&) override {}
+    void showNormal() override {}
+    void setWindowGeometry(const QRect&) override {}
 
     SpreadsheetResult<Workbook*> open(const QString& path) override;
     SpreadsheetResult<Workbook*> addWorkbook() override;
