@@ -42,6 +42,9 @@ class MainWindow : public QMainWindow, public RunView {
         HostConnector& host;
         // The report filler; without one, the window fills workbooks with the embedded xlsx engine.
         ReportOutput* report = nullptr;
+        // The office suite's spreadsheets, loaded at run time: the live protocol and the templates the
+        // embedded engine cannot open. Null when no office suite is installed.
+        SpreadsheetBackend* office = nullptr;
     };
     // The size the window opens at.
     static constexpr QSize kDefaultSize{1120, 780};
