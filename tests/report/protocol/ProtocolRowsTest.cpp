@@ -36,15 +36,6 @@ QStringList columnA(ProtocolRows& rows, ProtocolEvent event, const std::vector<S
     return texts;
 }
 
-TEST(ProtocolRowsTest, GroupsSingleDimensionsAndDistancesGiveTheirTitleAndTypeTexts) {
-    ProtocolRows rows;
-    const QStringList texts = columnA(rows, ProtocolEvent::Executed, protocolProgram().commands);
-    // Axes name the features of their group start, not their own; the unmarked DIST2 is left out.
-    EXPECT_EQ(texts, (QStringList{"#LOC1", "X_LOCATION von CIR1", "Y_LOCATION von CIR1",
-                                  "Z_LOCATION von CIR1", "#DIST1", "2D_DISTANCE von PNT1--PNT2", "#RND1", "",
-                                  "#TP1", "TRUE_DIAM_LOCATION von CIR2"}));
-}
-
 TEST(ProtocolRowsTest, AddedCommandsNeedNoMarkButExecutedOnesDo) {
     const SimCommand unmarked = protocolDimension(
         1107, QStringLiteral("DIST2"), {QStringLiteral("PNT7"), QStringLiteral("PNT8"), {}}, false);
@@ -53,16 +44,6 @@ TEST(ProtocolRowsTest, AddedCommandsNeedNoMarkButExecutedOnesDo) {
     EXPECT_EQ(columnA(rows, ProtocolEvent::Added, {unmarked}),
               (QStringList{"#DIST2", "2D_DISTANCE von PNT7--PNT8"}));
     EXPECT_TRUE(rows.linesFor(ProtocolEvent::Added, snapshotOf(protocolComment())).empty());
-}
-
-TEST(ProtocolRowsTest, ASingleDimensionReplacesTheRememberedGroupNames) {
-    ProtocolRows rows;
-    const QStringList texts =
-        columnA(rows, ProtocolEvent::Executed,
-                {protocolDimension(1000, QStringLiteral("LOC1"), {QStringLiteral("CIR1"), {}, {}}),
-                 protocolDimension(1102, QStringLiteral("FLAT1"), {QStringLiteral("PLN1"), {}, {}}),
-                 protocolAxis(1002, QStringLiteral("LOC1"), false, 10)});
-    EXPECT_EQ(texts, (QStringList{"#LOC1", "#FLAT1", "FLATNESS von PLN1", "X_LOCATION von PLN1"}));
 }
 
 TEST(ProtocolRowsTest, TypeTextsStopAtTheFirstBlankNameAndKeepTheNamesUntrimmed) {

@@ -17,11 +17,10 @@ SimCommand protocolComment();
 
 // A part program with a location group X/Y/Z, a distance between two features, a dimension whose
 // first feature name is blank, a true-position group with a TRUE_DIAM_LOCATION axis and an unmarked
-// distance. Executed, it gives the rows of kExecutedRows.
+// distance. Executed, it gives the rows of kExecutedColumnA.
 SimProgram protocolProgram();
 
-// Column A of the rows an execution of protocolProgram() writes, from row 2; titles marked by the
-// identifier alone.
+// Column A of the rows an execution of protocolProgram() writes, from row 2 on.
 inline constexpr std::array<const char*, 10> kExecutedColumnA = {"LOC1",
                                                                  "X_LOCATION von CIR1",
                                                                  "Y_LOCATION von CIR1",
@@ -32,7 +31,5 @@ inline constexpr std::array<const char*, 10> kExecutedColumnA = {"LOC1",
                                                                  "",
                                                                  "TP1",
                                                                  "TRUE_DIAM_LOCATION von CIR2"};
-// The rows of kExecutedColumnA that are title rows (1-based sheet rows).
-inline constexpr std::array<int, 4> kExecutedTitleRows = {2, 6, 8, 10};
 
 }  // namespace korvex::test
