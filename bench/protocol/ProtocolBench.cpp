@@ -12,7 +12,7 @@
 #include "report/xlsx/XlsxApplication.h"
 #include "support/ExamplePrograms.h"
 #include "support/HostSimProcess.h"
-#include "support/PrivateSessionBus.h"
+#include "support/PrivateBusBenchmark.h"
 #include "support/RecordingUserInteraction.h"
 #include "util/LanguageTables.h"
 
@@ -140,25 +140,12 @@ void protocolOfRun(benchmark::State& state, BusSetup& setup, SpreadsheetBackend&
 
 int main(int argc, char** argv) {
     using namespace korvex;
-    benchmark::Initialize(&argc, argv);
-    QCoreApplication application(argc, argv);
-    const test::PrivateSessionBus bus;
-    if (!bus.isRunning()) {
-        std::fprintf(stderr, "%s\n", qPrintable(bus.failure()));
-        return 1;
-    }
-    BusSetup setup;
-    if (const QString failure = setup.start(); !failure.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(failure));
-        return 1;
-    }
     xlsx::XlsxBackend engine;
-    benchmark::RegisterBenchmark("BM_LiveProtocolOfRun/2000/engine",
-                                 [&](benchmark::State& state) { protocolOfRun(state, setup, engine); })
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->UseRealTime();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOnPrivateBus<BusSetup>(argc, argv, [&engine](BusSetup& setup) {
+        benchmark::RegisterBenchmark("BM_LiveProtocolOfRun/2000/engine",
+                                     [&](benchmark::State& state) { protocolOfRun(state, setup, engine); })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3)
+            ->UseRealTime();
+    });
 }
