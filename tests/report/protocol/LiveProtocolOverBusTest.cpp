@@ -3,6 +3,7 @@
 #include "XlsxTestSupport.h"
 #include "host/ConnectToHost.h"
 #include "host/HostApplication.h"
+#include "host/HostEventSource.h"
 #include "host/HostSession.h"
 #include "host/dbus/BusHostConnector.h"
 #include "report/Workbook.h"
@@ -106,16 +107,29 @@ class LiveProtocolOverBusTest : public ::testing::Test {
         ASSERT_TRUE(connectToHost(session_, connector_, language_, user_));
     }
 
-    // Runs the program and waits until the simulator has finished and the protocol has caught up.
-    void runAndCatchUp(LiveProtocol& protocol, int expectedLastRow) {
+    // Counts the host's run ends and added commands as they come over the bus.
+    void countEvents() {
+        HostEventSource& events = session_.application->events();
+        QObject::connect(&events, &HostEventSource::endExecution, [this] { ++runEnds_; });
+        QObject::connect(&events, &HostEventSource::objectAdded, [this] { ++added_; });
+    }
+
+    // Runs the program and waits until its end has come over the bus, and every event before it.
+    void run() {
+        const int ends = runEnds_;
         host_->simulator(QStringLiteral("Run"), {0});
-        ASSERT_TRUE(host_->waitUntilIdle());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return protocol.lastRow() == expectedLastRow; }, kWaitMs))
-            << protocol.lastRow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return runEnds_ > ends; }, kWaitMs));
     }
 
     void addCommand(const char* json) {
+        const int added = added_;
         host_->simulator(QStringLiteral("AddCommand"), {QString::fromUtf8(json), -1});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return added_ > added; }, kWaitMs));
+    }
+
+    static bool catchesUp(const LiveProtocol& protocol, int lastRow) {
+        return QTest::qWaitFor([&] { return protocol.lastRow() == lastRow && protocol.queuedLines() == 0; },
+                               kWaitMs);
     }
 
     QTemporaryDir dir_;
@@ -125,6 +139,8 @@ class LiveProtocolOverBusTest : public ::testing::Test {
     BusHostConnector connector_;
     HostSession session_;
     xlsx::XlsxBackend engine_;
+    int runEnds_ = 0;
+    int added_ = 0;
 };
 
 TEST_F(LiveProtocolOverBusTest, ARunWithAnAddedCommandAndAPauseIsReadBackCellByCell) {
@@ -136,25 +152,25 @@ TEST_F(LiveProtocolOverBusTest, ARunWithAnAddedCommandAndAPauseIsReadBackCellByC
     EXPECT_EQ(session_.application->windowTop(), 1.0);
     EXPECT_EQ(session_.application->windowLeft(), 1.0);
 
-    runAndCatchUp(*protocol, 11);
+    countEvents();
+    run();
     addCommand(kAddedDistance);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return protocol->lastRow() == 13; }, kWaitMs));
+    ASSERT_TRUE(catchesUp(*protocol, 13)) << protocol->lastRow();
 
     protocol->pause();
-    host_->simulator(QStringLiteral("Run"), {0});
-    ASSERT_TRUE(host_->waitUntilIdle());
+    run();
     QTest::qWait(LiveProtocol::kBatchDelayMs * 3);
     EXPECT_EQ(protocol->lastRow(), 13);
     EXPECT_EQ(protocol->queuedLines(), 0U);
 
     protocol->resume();
-    runAndCatchUp(*protocol, 23);
+    run();
+    ASSERT_TRUE(catchesUp(*protocol, 23)) << protocol->lastRow();
 
     // The operator's own number format gives way at the next event, a comment as well.
     Worksheet& sheet = *protocol->workbook()->activeSheet();
     sheet.format(CellRange::columns(2, 8), {.numberFormat = QStringLiteral("0.0")});
     addCommand(kAddedComment);
-    QTest::qWait(LiveProtocol::kBatchDelayMs * 3);
     protocol->flush();
 
     const QString saved = dir_.filePath(QStringLiteral("protocol.xlsx"));
