@@ -12,7 +12,7 @@
 #include "settings/SettingsStore.h"
 #include "support/ExamplePrograms.h"
 #include "support/HostSimProcess.h"
-#include "support/PrivateSessionBus.h"
+#include "support/PrivateBusBenchmark.h"
 #include "support/RecordingUserInteraction.h"
 #include "util/LanguageTables.h"
 
@@ -113,27 +113,14 @@ void onlineCapture(benchmark::State& state, BusSetup& setup) {
 
 int main(int argc, char** argv) {
     using namespace korvex;
-    benchmark::Initialize(&argc, argv);
-    QCoreApplication application(argc, argv);
-    const test::PrivateSessionBus bus;
-    if (!bus.isRunning()) {
-        std::fprintf(stderr, "%s\n", qPrintable(bus.failure()));
-        return 1;
-    }
-    BusSetup setup;
-    if (const QString failure = setup.start(); !failure.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(failure));
-        return 1;
-    }
-    benchmark::RegisterBenchmark("BM_OfflineReadOverBus/10000",
-                                 [&setup](benchmark::State& state) { offlineRead(state, setup); })
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("BM_OnlineCaptureOverBus/10000",
-                                 [&setup](benchmark::State& state) { onlineCapture(state, setup); })
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOnPrivateBus<BusSetup>(argc, argv, [](BusSetup& setup) {
+        benchmark::RegisterBenchmark("BM_OfflineReadOverBus/10000",
+                                     [&setup](benchmark::State& state) { offlineRead(state, setup); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark("BM_OnlineCaptureOverBus/10000",
+                                     [&setup](benchmark::State& state) { onlineCapture(state, setup); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    });
 }

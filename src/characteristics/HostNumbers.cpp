@@ -11,10 +11,10 @@
 namespace korvex {
 namespace {
 
-constexpr int kDecimals = 5;
+constexpr int kHostDecimals = 5;
 
 // The first `kept` digits (fewer than 15) rounded half away from zero at the next one: a count of
-// 0.00001 steps when `kept` reaches the fifth decimal.
+// steps of the last decimal kept.
 std::int64_t roundedDigits(const SignificantDigits& decimal, int kept) {
     std::int64_t steps = 0;
     for (int i = 0; i < kept; ++i) {
@@ -34,13 +34,13 @@ double readBack(const SignificantDigits& decimal, double magnitude) {
     return value;
 }
 
-// steps * 0.00001 as the nearest double, exactly as the text "<steps>e-5" reads.
-double fromSteps(std::int64_t steps) {
+// steps * 10^-decimals as the nearest double, exactly as the text "<steps>e-<decimals>" reads.
+double fromSteps(std::int64_t steps, int decimals) {
     std::array<char, 32> text{};
     char* end = std::to_chars(text.data(), text.data() + text.size(), steps).ptr;
     *end++ = 'e';
     *end++ = '-';
-    *end++ = static_cast<char>('0' + kDecimals);
+    *end++ = static_cast<char>('0' + decimals);
     double value = 0;
     std::from_chars(text.data(), end, value);
     return value;
@@ -49,16 +49,20 @@ double fromSteps(std::int64_t steps) {
 }  // namespace
 
 double roundHostValue(double value) {
+    return roundDecimalsHalfAway(value, kHostDecimals);
+}
+
+double roundDecimalsHalfAway(double value, int decimals) {
     if (!std::isfinite(value) || value == 0) {
         return 0;
     }
     const SignificantDigits decimal = significantDigits(std::abs(value));
-    const int kept = decimal.exponent + 1 + kDecimals;
+    const int kept = decimal.exponent + 1 + decimals;
     double magnitude = 0;
     if (kept >= SignificantDigits::kMost) {
         magnitude = readBack(decimal, std::abs(value));
     } else if (kept >= 0) {
-        magnitude = fromSteps(roundedDigits(decimal, kept));
+        magnitude = fromSteps(roundedDigits(decimal, kept), decimals);
     }
     return std::copysign(magnitude, value) + 0.0;
 }

@@ -12,6 +12,9 @@ namespace korvex {
 // are not numbers here and become 0.
 double roundHostValue(double value);
 
+// The value rounded to `decimals` (0 to 9) decimals by the same rule as roundHostValue.
+double roundDecimalsHalfAway(double value, int decimals);
+
 // A number written as text by the host or typed into a setting: blanks around it are ignored, and
 // the decimal separator may be a point or a comma, whatever the locale ("12.5" and "12,5" are both
 // 12.5). Empty when the text is not a number; "nan" and "inf" are none.

@@ -23,7 +23,7 @@ class WindowFixture : public test::SessionFixture {
   protected:
     MainWindow& openWindow() {
         window_ = std::make_unique<MainWindow>(
-            session_, MainWindow::Outputs{.host = connector_, .report = report_}, &user_);
+            session_, MainWindow::Outputs{.host = connector_, .report = report_, .office = office_}, &user_);
         window_->load();
         return *window_;
     }
@@ -52,6 +52,7 @@ class WindowFixture : public test::SessionFixture {
 
     InProcessHostConnector connector_;
     ReportOutput* report_ = nullptr;
+    SpreadsheetBackend* office_ = nullptr;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -34,8 +34,8 @@ constexpr std::pair<LanguageTable, int> kHighestEntryRead[] = {
     {LanguageTable::ExcelOnline, 7},
     {LanguageTable::SavePartProgram, 10},
     {LanguageTable::SelectOutputFolder, 6},
-    {LanguageTable::MessageBoxen, 95},
-    {LanguageTable::StatusBar, 26},
+    {LanguageTable::MessageBoxen, 103},
+    {LanguageTable::StatusBar, 29},
     {LanguageTable::Version202, 2},
     {LanguageTable::Version210, 2},
 };

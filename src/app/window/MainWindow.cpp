@@ -12,6 +12,7 @@
 #include "app/window/ElidedLabel.h"
 #include "app/window/EvaluationPanel.h"
 #include "app/window/MainWindowActions.h"
+#include "app/window/OnlineWindow.h"
 #include "app/window/SavePartProgramDialog.h"
 #include "app/window/WidgetUserInteraction.h"
 #include "app/window/WindowPositionDialog.h"
@@ -146,6 +147,7 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
         outputs.report = ownReport_.get();
     }
     report_ = outputs.report;
+    office_ = outputs.office;
     runControl_ = new RunControl({session_, session_.host, outputs.host, *this, *user_, *report_}, this);
     connectMarkButtons();
     connectRunActions();
@@ -364,10 +366,7 @@ void MainWindow::connectRunActions() {
     connect(actions_->asciiSettings, &QAction::triggered, this, [this] {
         asciiSettingsDialog_.open([this] { return new AsciiSetupDialog(outputDialogContext(), this); });
     });
-    // What this version cannot do yet stays visible but disabled.
-    for (QAction* action : {actions_->liveProtocol}) {
-        action->setEnabled(false);
-    }
+    connect(actions_->liveProtocol, &QAction::triggered, this, &MainWindow::openLiveProtocol);
     connect(actions_->exit, &QAction::triggered, this, [this] { endProgram(operatorExitStatus()); });
 }
 
@@ -472,6 +471,9 @@ void MainWindow::endProgram(int exitStatus) {
         return;
     }
     ended_ = true;
+    if (QDialog* online = onlineWindow_.dialog()) {
+        online->close();
+    }
     releaseHostObjects(session_.host);
     Q_EMIT programEnded(exitStatus);
 }
@@ -545,6 +547,23 @@ void MainWindow::openBatchFile() {
         hide();
         return dialog;
     });
+}
+
+void MainWindow::openLiveProtocol() {
+    constexpr int kNoOfficeSuiteEntry = 100;
+    if (office_ == nullptr) {
+        showMessageBoxen(*user_, session_.language, MessageIcon::Information, {kNoOfficeSuiteEntry});
+        return;
+    }
+    if (onlineWindow_.bringToFront()) {
+        return;
+    }
+    auto* window = new OnlineWindow({session_.language, *user_, hostConnector_, *office_}, this);
+    onlineWindow_.open([window] { return window; });
+    // The main window steps aside while the protocol runs and comes back when it is stopped.
+    connect(window, &QDialog::finished, this, &QWidget::show);
+    hide();
+    window->start();
 }
 
 void MainWindow::openSavePartProgram() {

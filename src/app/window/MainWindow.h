@@ -118,6 +118,8 @@ class MainWindow : public QMainWindow, public RunView {
     void openHeaderData();
     void openReportDesign();
     void fillReportFromToolbar();
+    // Toolbar button 3: the live protocol window in place of this one.
+    void openLiveProtocol();
 
     Session& session_;
     HostConnector& hostConnector_;
@@ -127,6 +129,7 @@ class MainWindow : public QMainWindow, public RunView {
     std::unique_ptr<SpreadsheetBackend> ownSpreadsheets_;
     std::unique_ptr<ReportOutput> ownReport_;
     ReportOutput* report_ = nullptr;
+    SpreadsheetBackend* office_ = nullptr;
     std::array<QLabel*, 4> programCaptions_{};
     std::array<ElidedLabel*, 4> programValues_{};
     std::array<QToolButton*, 6> markButtons_{};
@@ -148,6 +151,7 @@ class MainWindow : public QMainWindow, public RunView {
     SingleDialog savePartProgramDialog_;
     SingleDialog headerDataDialog_;
     SingleDialog reportDesignDialog_;
+    SingleDialog onlineWindow_;
     // Whether the program labels show a part program, or still the text that none was read.
     bool programShown_ = false;
     // The StatusBar entry of the capture state the status panel shows.

@@ -37,6 +37,7 @@ double ApplicationAdaptor::windowLeft() {
 
 void ApplicationAdaptor::setWindowLeft(double left) {
     server().application().setWindowLeft(left);
+    Q_EMIT server().windowGeometryChanged();
 }
 
 double ApplicationAdaptor::windowTop() {
@@ -45,6 +46,7 @@ double ApplicationAdaptor::windowTop() {
 
 void ApplicationAdaptor::setWindowTop(double top) {
     server().application().setWindowTop(top);
+    Q_EMIT server().windowGeometryChanged();
 }
 
 double ApplicationAdaptor::windowWidth() {
@@ -53,6 +55,7 @@ double ApplicationAdaptor::windowWidth() {
 
 void ApplicationAdaptor::setWindowWidth(double width) {
     server().application().setWindowWidth(width);
+    Q_EMIT server().windowGeometryChanged();
 }
 
 double ApplicationAdaptor::windowHeight() {
@@ -61,6 +64,7 @@ double ApplicationAdaptor::windowHeight() {
 
 void ApplicationAdaptor::setWindowHeight(double height) {
     server().application().setWindowHeight(height);
+    Q_EMIT server().windowGeometryChanged();
 }
 
 uint ApplicationAdaptor::ActivePartProgram() {

@@ -61,6 +61,8 @@ class SimServer : public QObject {
     void objectAdded(uint program, const QString& fullName, const korvex::CommandSnapshot& command);
     // Another part program was opened, or the open one closed.
     void partProgramChanged();
+    // A caller wrote one of the host window's geometry properties.
+    void windowGeometryChanged();
     void quitRequested();
 
   private:

@@ -14,9 +14,18 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <limits>
 
 namespace korvex {
+namespace {
+
+// The largest screen coordinate or size in pixels the window follows.
+constexpr double kLargestPlace = 100000;
+
+}  // namespace
 
 SimWindow::SimWindow(SimServer& server, int terminationType, QWidget* parent)
     : QWidget(parent),
@@ -51,6 +60,7 @@ SimWindow::SimWindow(SimServer& server, int terminationType, QWidget* parent)
     connect(runButton_, &QPushButton::clicked, this, &SimWindow::run);
     connect(openButton_, &QPushButton::clicked, this, &SimWindow::openPartProgram);
     connect(&server, &SimServer::partProgramChanged, this, &SimWindow::showPartProgram);
+    connect(&server, &SimServer::windowGeometryChanged, this, &SimWindow::followWindowGeometry);
     connect(&server.runner(), &SimRunner::started, this, &SimWindow::showPartProgram);
     connect(&server.runner(), &SimRunner::progressed, this, &SimWindow::showProgress);
     connect(&server.runner(), &SimRunner::finished, this, &SimWindow::showRunEnded);
@@ -100,6 +110,19 @@ void SimWindow::openPartProgram() {
 
 void SimWindow::tell(const QString& text) {
     statusLabel_->setText(text);
+}
+
+void SimWindow::followWindowGeometry() {
+    HostApplication& host = server_.application();
+    const std::array<double, 4> values = {host.windowLeft(), host.windowTop(), host.windowWidth(),
+                                          host.windowHeight()};
+    // Anything a caller wrote: only whole screen places of a sensible size move the window.
+    const bool usable = std::ranges::all_of(
+        values, [](double value) { return std::isfinite(value) && std::abs(value) <= kLargestPlace; });
+    if (usable && values[2] >= 1 && values[3] >= 1) {
+        setGeometry(QRect(static_cast<int>(values[0]), static_cast<int>(values[1]),
+                          static_cast<int>(values[2]), static_cast<int>(values[3])));
+    }
 }
 
 }  // namespace korvex

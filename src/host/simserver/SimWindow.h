@@ -25,6 +25,8 @@ class SimWindow : public QWidget {
     void showRunEnded(int terminationType);
     void run();
     void openPartProgram();
+    // Takes the place and size that the host window's geometry properties give, when they give one.
+    void followWindowGeometry();
     void tell(const QString& text);
 
     SimServer& server_;
