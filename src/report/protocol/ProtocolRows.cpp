@@ -5,6 +5,9 @@
 #include "host/CommandSnapshot.h"
 #include "util/BlankTrim.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 
 namespace korvex {
@@ -38,14 +41,14 @@ ProtocolLine::ValueCells valueCells(int typeCode, const DimensionSnapshot& dimen
 }  // namespace
 
 QString protocolTypeText(const QString& typeName, const std::array<QString, 3>& featureNames) {
-    QString text;
-    for (const QString& name : featureNames) {
-        if (isBlank(name)) {
-            break;
-        }
-        text += (text.isEmpty() ? typeName + QStringLiteral(" von ") : QStringLiteral("--")) + name;
+    // The names in use are the leading ones that are not blank; a name after a blank one makes the
+    // combination one that names no feature, and nothing is written.
+    const auto firstBlank = std::ranges::find_if(featureNames, isBlank);
+    if (firstBlank == featureNames.begin() || !std::all_of(firstBlank, featureNames.end(), isBlank)) {
+        return {};
     }
-    return text;
+    return typeName + QStringLiteral(" von ") +
+           QStringList(featureNames.begin(), firstBlank).join(QStringLiteral("--"));
 }
 
 std::optional<double> protocolValue(double value) {

@@ -29,8 +29,8 @@ class ProtocolRows {
 };
 
 // "X_LOCATION von CIR1", "2D_DISTANCE von PNT1--PNT2": the type name and the feature names up to the
-// first blank one, or nothing when the first name is blank. A name is blank when it holds nothing
-// but spaces; the names go into the text as they are.
+// first blank one; nothing when the first name is blank or a name follows a blank one. A name is
+// blank when it holds nothing but spaces; the names go into the text as they are.
 QString protocolTypeText(const QString& typeName, const std::array<QString, 3>& featureNames);
 
 // A value as the protocol shows it: rounded to three decimals; nothing for NaN or infinity.

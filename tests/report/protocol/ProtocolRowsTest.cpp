@@ -50,7 +50,8 @@ TEST(ProtocolRowsTest, TypeTextsStopAtTheFirstBlankNameAndKeepTheNamesUntrimmed)
     const QString t = QStringLiteral("T");
     EXPECT_EQ(protocolTypeText(t, {"A", "B", "C"}), "T von A--B--C");
     EXPECT_EQ(protocolTypeText(t, {" A ", "B", ""}), "T von  A --B");
-    EXPECT_EQ(protocolTypeText(t, {"A", "   ", "C"}), "T von A");
+    EXPECT_EQ(protocolTypeText(t, {"A", "", ""}), "T von A");
+    EXPECT_EQ(protocolTypeText(t, {"A", "   ", "C"}), "");
     EXPECT_EQ(protocolTypeText(t, {"", "B", "C"}), "");
     // Only spaces count as blank.
     EXPECT_EQ(protocolTypeText(t, {"\t", "", ""}), "T von \t");
