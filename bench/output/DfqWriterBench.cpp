@@ -2,16 +2,11 @@
 // holds 100 such runs: the file is read, extended and replaced as a whole. Target: at most 200 ms per
 // run, settings read and file saved.
 #include "LargestTable.h"
-#include "characteristics/HeaderDataValues.h"
 #include "output/DfqWriter.h"
-#include "settings/SettingsStore.h"
-#include "util/LanguageTables.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace korvex {
 namespace {
@@ -19,12 +14,11 @@ namespace {
 constexpr int kEarlierRuns = 100;
 
 // Name parts beyond the part name: none, so every run goes to HOUSING.dfq.
-void storeFolderAndName(const SettingsStore& settings, const QString& folder) {
+void storeNameOfPartOnly(const SettingsStore& settings) {
     for (const keys::SettingKey& key :
          {keys::kFileName2, keys::kFileName3, keys::kFileName4, keys::kFileName5}) {
         (void)settings.writeSetting(key, QStringLiteral("0"));
     }
-    (void)settings.writeSetting(keys::kDir, folder);
 }
 
 QByteArray contents(const QString& path) {
@@ -45,26 +39,12 @@ bool growToEarlierRuns(const QString& path, const QString& copy) {
 }
 
 void appendTheLargestRunToAHundredRuns(benchmark::State& state) {
-    QTemporaryDir dir;
-    const SettingsStore settings(
-        {dir.filePath(QStringLiteral("machine.ini")), dir.filePath(QStringLiteral("user.ini"))});
-    const QString results = dir.filePath(QStringLiteral("results"));
-    QDir().mkpath(results);
-    storeFolderAndName(settings, results);
-    ValueTables tables = bench::largestTable();
-    const std::vector<bool> selected(bench::kRows, true);
-    const HeaderDataValues headerData;
-    const LanguageTables language;
-    bench::SilentUser user;
-    const AsciiOutputContext context{
-        settings, language, user, dir.path(), {.now = QDateTime::currentDateTime(), .locale = QLocale::c()}};
-    const AsciiOutputSources sources{
-        tables,
-        selected,
-        headerData,
-        {.names = {.partName = QStringLiteral("HOUSING")}, .folder = dir.path()}};
-    const QString file = results + QStringLiteral("/HOUSING.dfq");
-    const QString hundredRuns = dir.filePath(QStringLiteral("hundred-runs.dfq"));
+    bench::LargestTableOutput output;
+    storeNameOfPartOnly(output.settings());
+    const AsciiOutputSources sources = output.sources();
+    const AsciiOutputContext context = output.context();
+    const QString file = output.resultFolder() + QStringLiteral("/HOUSING.dfq");
+    const QString hundredRuns = output.folder() + QStringLiteral("/hundred-runs.dfq");
     if (!writeDfqFile(sources, context) || !growToEarlierRuns(file, hundredRuns)) {
         state.SkipWithError("the file of earlier runs was not written");
         return;

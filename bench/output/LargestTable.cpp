@@ -1,5 +1,7 @@
 #include "LargestTable.h"
 
+#include <QDir>
+
 namespace korvex::bench {
 namespace {
 
@@ -42,6 +44,12 @@ ValueTables largestTable() {
         row.commentIndex = tables.commentCount();
     }
     return tables;
+}
+
+LargestTableOutput::LargestTableOutput()
+    : settings_({dir_.filePath(QStringLiteral("machine.ini")), dir_.filePath(QStringLiteral("user.ini"))}) {
+    QDir().mkpath(resultFolder());
+    (void)settings_.writeSetting(keys::kDir, resultFolder());
 }
 
 }  // namespace korvex::bench
