@@ -7,12 +7,10 @@
 #include <QFileInfo>
 #include <QLockFile>
 
-#include <optional>
-
 namespace korvex {
 namespace {
 
-constexpr QLatin1StringView kLineEnd("\r\n");
+constexpr QByteArrayView kLineEnd = "\r\n";
 // Writers into one folder wait this long for each other.
 constexpr int kLockWaitMilliseconds = 30'000;
 
@@ -27,20 +25,13 @@ bool holdsDescription(const QString& path, const QByteArray& description) {
     return head.startsWith(description) && (head.size() == description.size() || head.back() != 'K');
 }
 
-// The file's bytes with room for `extra` more, so that extending them copies nothing.
-std::optional<QByteArray> readWithRoom(const QString& path, qsizetype extra) {
+// Whether the file's last line has its line end (an empty file has no line to end).
+bool endsInLineEnd(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly) || file.size() < kLineEnd.size()) {
+        return file.size() == 0;
     }
-    const qint64 size = file.size();
-    QByteArray bytes;
-    bytes.reserve(size + extra);
-    bytes.resize(size);
-    if (file.read(bytes.data(), size) != size) {
-        return std::nullopt;
-    }
-    return bytes;
+    return file.seek(file.size() - kLineEnd.size()) && file.read(kLineEnd.size()) == kLineEnd;
 }
 
 struct Choice {
@@ -98,16 +89,11 @@ class FileChooser {
 };
 
 bool appendRun(const QString& path, const QByteArray& values) {
-    std::optional<QByteArray> content = readWithRoom(path, kLineEnd.size() + values.size());
-    if (!content) {
-        return false;
-    }
     // A file whose last line lost its end (cut by hand) still gets the run on a line of its own.
-    if (!content->isEmpty() && !content->endsWith(kLineEnd)) {
-        content->append(kLineEnd);
+    if (!endsInLineEnd(path)) {
+        return !appendToFileAtomically(path, kLineEnd.toByteArray() + values);
     }
-    content->append(values);
-    return writeFileAtomically(path, *content);
+    return !appendToFileAtomically(path, values);
 }
 
 bool createFile(const QString& path, const QByteArray& description, const QByteArray& values) {

@@ -45,10 +45,11 @@ TEST_F(DfqWriterTest, TheExamplesGiveTheGoldenFilesWhoseFieldsMatchTheRows) {
     }
 }
 
-TEST_F(DfqWriterTest, ASecondRunOfTheSameProgramAddsItsValueLine) {
+TEST_F(DfqWriterTest, ASecondRunOfTheSameProgramAddsItsValueLineOnALineOfItsOwn) {
     readExample("housing.json");
     ASSERT_TRUE(writeDfqFile(sources(), context()));
     const QByteArray first = test::readFile(dfqPath());
+    test::writeFile(dfqPath(), first.chopped(2));  // its last line end lost, as by an editor
     laterRun();
     ASSERT_TRUE(writeDfqFile(sources(), context()));
 
