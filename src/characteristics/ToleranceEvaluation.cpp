@@ -66,6 +66,10 @@ double interventionPercent(const SettingsStore& settings) {
     return parseDecimalText(*stored).value_or(kDefaultPercent);
 }
 
+bool hasOneSidedTolerance(const QString& typeName) {
+    return toleranceKindOf(typeName) == ToleranceKind::OneSided;
+}
+
 EvaluationSummary evaluateTolerances(ValueTables& tables, double percent) {
     EvaluationSummary summary;
     for (CharacteristicRecord& row : tables.rows()) {

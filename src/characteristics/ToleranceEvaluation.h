@@ -27,6 +27,10 @@ struct EvaluationSummary {
 // number. The setting is not written back.
 double interventionPercent(const SettingsStore& settings);
 
+// Whether the type's tolerance zone is bounded on one side only (form and position tolerances whose
+// ideal value 0 is their natural lower bound).
+bool hasOneSidedTolerance(const QString& typeName);
+
 // Classifies every row: sets each row's overLimit flag and the tables' counts afresh (evaluating the
 // same rows twice gives the same result) and tells which lamp lights.
 EvaluationSummary evaluateTolerances(ValueTables& tables, double percent);

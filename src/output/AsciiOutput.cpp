@@ -1,8 +1,17 @@
 #include "output/AsciiOutput.h"
 
+#include "output/DfqWriter.h"
+#include "output/OutputFileSettings.h"
 #include "settings/SettingsStore.h"
 
 namespace korvex {
+
+bool writeResultFile(const AsciiOutputSources& sources, const AsciiOutputContext& context) {
+    if (readResultFileKind(context.settings) == ResultFileKind::Dfq) {
+        return writeDfqFile(sources, context);
+    }
+    return writeAsciiFile(sources, context);
+}
 
 AsciiOutputResult runAsciiOutput(const AsciiOutputSources& sources, const AsciiOutputContext& context,
                                  bool unattended) {
@@ -10,7 +19,7 @@ AsciiOutputResult runAsciiOutput(const AsciiOutputSources& sources, const AsciiO
     if (chooseFolder && !unattended) {
         return AsciiOutputResult::FolderToBeChosen;
     }
-    return writeAsciiFile(sources, context) ? AsciiOutputResult::Written : AsciiOutputResult::NotWritten;
+    return writeResultFile(sources, context) ? AsciiOutputResult::Written : AsciiOutputResult::NotWritten;
 }
 
 }  // namespace korvex

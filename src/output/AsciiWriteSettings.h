@@ -2,7 +2,7 @@
 
 #include "output/AsciiColumns.h"
 #include "output/AsciiFormat.h"
-#include "output/ResultFileName.h"
+#include "output/ResultFilePlacement.h"
 
 #include <QString>
 
@@ -18,8 +18,7 @@ struct AsciiWriteSettings {
     // Place of each column in the line; 0 (or a place beyond 22) = not written.
     std::array<int, kAsciiColumnCount> places{};
     QString delimiter;
-    bool partProgramFolder = false;
-    ResultFileNaming naming;
+    ResultFilePlacement placement;
     AsciiFileType fileType = AsciiFileType::Txt;
 };
 

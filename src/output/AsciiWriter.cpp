@@ -1,12 +1,12 @@
 #include "output/AsciiWriter.h"
 
-#include "characteristics/CommentMarks.h"
 #include "characteristics/HeaderDataValues.h"
 #include "characteristics/ValueTables.h"
 #include "host/HostPartProgram.h"
 #include "output/AsciiLineBuilder.h"
 #include "output/AsciiWriteSettings.h"
 #include "output/DelimitedText.h"
+#include "output/OutputRows.h"
 #include "settings/SettingTexts.h"
 #include "settings/SettingsStore.h"
 #include "util/AnsiCodec.h"
@@ -17,7 +17,6 @@
 #include "util/RenameWithoutReplacing.h"
 #include "util/UserInteraction.h"
 
-#include <QDir>
 #include <QTemporaryFile>
 
 #include <functional>
@@ -26,8 +25,6 @@ namespace korvex {
 namespace {
 
 // MessageBoxen entries.
-constexpr int kListEmptyEntry = 45;
-constexpr int kNothingMarkedEntry = 24;
 constexpr int kNoFileWrittenEntry = 46;
 constexpr int kSettingsUnreadableEntry = 47;
 constexpr int kOpenAsciiFormatEntry = 48;
@@ -35,22 +32,10 @@ constexpr int kCannotCreateFileEntry = 49;
 constexpr int kNoOutputFolderEntry = 51;
 // A row of every column takes some 200 characters.
 constexpr qsizetype kReservedCharactersPerRow = 200;
-// A new result file: read and write for its owner, read for everyone else.
-constexpr QFileDevice::Permissions kResultFilePermissions =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 // StatusBar entries.
 constexpr int kWritingStatus = 9;
 constexpr int kWrittenStatus = 10;
 constexpr int kNotWrittenStatus = 11;
-
-bool isWrittenOutputMode(const QString& outputMode) {
-    return outputMode == u"PROTOKOLL" || outputMode == u"BEIDE";
-}
-
-QString folderWithSeparator(const QString& folder) {
-    const QString path = QDir::fromNativeSeparators(folder);
-    return path.endsWith(u'/') ? path : path + u'/';
-}
 
 void appendHeaderDataLines(QString& text, const HeaderDataValues& headerData, const QString& delimiter) {
     for (const auto& variable : headerData.variables()) {
@@ -59,10 +44,6 @@ void appendHeaderDataLines(QString& text, const HeaderDataValues& headerData, co
         appendTextCell(text, trimBlanks(variable.value), delimiter);
         text += QLatin1StringView("\r\n");
     }
-}
-
-bool anySelected(const std::vector<bool>& selected) {
-    return std::find(selected.begin(), selected.end(), true) != selected.end();
 }
 
 // Writes the file under the first free counter name. Each name is taken in one step that fails when
@@ -100,18 +81,16 @@ class AsciiFileWriter {
 
   private:
     bool tryWrite() {
-        if (sources_.selectedEntries.empty()) {
-            return fail(MessageIcon::Information, {kListEmptyEntry, kNoFileWrittenEntry});
-        }
-        if (!anySelected(sources_.selectedEntries)) {
-            return fail(MessageIcon::Information, {kNothingMarkedEntry, kNoFileWrittenEntry});
+        if (const std::optional<int> reason = nothingToWriteEntry(sources_.selectedEntries)) {
+            return fail(MessageIcon::Information, {*reason, kNoFileWrittenEntry});
         }
         status(kWritingStatus);
         const std::optional<AsciiWriteSettings> settings = readAsciiWriteSettings(context_.settings);
         if (!settings) {
             return fail(MessageIcon::Critical, {kSettingsUnreadableEntry, kOpenAsciiFormatEntry});
         }
-        const QString folder = resultFolder(*settings);
+        const QString folder = resultFolder(settings->placement, sources_.partProgram.folder,
+                                            context_.settings, context_.programFolder);
         if (trimBlanks(folder).isEmpty()) {
             return fail(MessageIcon::Critical, {kNoOutputFolderEntry, kNoFileWrittenEntry});
         }
@@ -123,20 +102,15 @@ class AsciiFileWriter {
         return true;
     }
 
-    QString resultFolder(const AsciiWriteSettings& settings) const {
-        return settings.partProgramFolder ? sources_.partProgram.folder
-                                          : context_.settings.readSetting(keys::kDir, context_.programFolder);
-    }
-
     // Without the counter the name is fixed and an earlier file of that name is replaced as a whole.
     bool save(const AsciiWriteSettings& settings, const QString& folder, const QByteArray& content) const {
         const QString extension =
             settings.fileType == AsciiFileType::Csv ? QStringLiteral("csv") : QStringLiteral("txt");
         const auto nameWith = [&](const FileExistsTest& exists) {
-            return resultFileName(settings.naming, sources_.partProgram.names, context_.moment, folder,
-                                  extension, exists);
+            return resultFileName(settings.placement.naming, sources_.partProgram.names, context_.moment,
+                                  folder, extension, exists);
         };
-        if (settings.naming.useCounter) {
+        if (settings.placement.naming.useCounter) {
             return saveUnderFreeName(folder, content, nameWith);
         }
         return writeFileAtomically(*nameWith([](const QString&) { return false; }), content);
@@ -159,15 +133,8 @@ class AsciiFileWriter {
 
     void appendRowLines(const AsciiLineBuilder& builder, QString& text) const {
         ValueTables& tables = sources_.tables;
-        CommentMarks marks(tables);
-        const auto& selected = sources_.selectedEntries;
-        const int entries = std::min(static_cast<int>(selected.size()), tables.rowCount());
-        for (int number = 1; number <= entries; ++number) {
+        for (const int number : rowsToWrite(tables, sources_.selectedEntries)) {
             const CharacteristicRecord& row = *tables.row(number);
-            if (!isWrittenOutputMode(row.outputMode) || marks.excludesRowsOf(row.commentIndex) ||
-                !selected[static_cast<std::size_t>(number - 1)]) {
-                continue;
-            }
             builder.appendRowLine(text, row, tables.comment(row.commentIndex));
         }
     }

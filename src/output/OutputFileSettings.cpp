@@ -38,6 +38,17 @@ OutputFolderChoice folderChoiceOf(std::initializer_list<std::pair<OutputFolderCh
     return choice;
 }
 
+std::optional<ResultFileKind> fileKindOf(int code) {
+    switch (code) {
+        case static_cast<int>(ResultFileKind::DelimitedText):
+            return ResultFileKind::DelimitedText;
+        case static_cast<int>(ResultFileKind::Dfq):
+            return ResultFileKind::Dfq;
+        default:
+            return std::nullopt;
+    }
+}
+
 // What an imported file must hold for the output to work: a folder and name codes the lists offer.
 bool isUsable(const OutputFileSettings& values) {
     for (std::size_t position = 0; position < values.naming.codes.size(); ++position) {
@@ -49,6 +60,11 @@ bool isUsable(const OutputFileSettings& values) {
 }
 
 }  // namespace
+
+ResultFileKind readResultFileKind(const SettingsStore& settings) {
+    return fileKindOf(listIndexOf(settings.readSetting(keys::kFileKind, QStringLiteral("0"))))
+        .value_or(ResultFileKind::DelimitedText);
+}
 
 QString driveOf(const QString& path) {
     const QStorageInfo volume(path);
@@ -80,6 +96,7 @@ OutputFileSettings loadOutputFileSettings(const SettingsStore& settings, const Q
     values.tolProzent = read(keys::kTolProzent, kDefaultTolProzent);
     values.currentUser = textSwitchIsOn(read(keys::kCurrentUser, QStringLiteral("FALSE")));
     values.minimize = settingIsTrue(read(keys::kMinimize, QStringLiteral("0")));
+    values.fileKind = readResultFileKind(settings);
     return values;
 }
 
@@ -110,6 +127,7 @@ bool saveOutputFileSettings(const OutputFileSettings& values, SettingsStore& set
     write(keys::kTolProzent, values.tolProzent);
     write(keys::kCurrentUser, switchText(values.currentUser));
     write(keys::kMinimize, checkBoxText(values.minimize));
+    write(keys::kFileKind, QString::number(static_cast<int>(values.fileKind)));
     return settings.writeSettings(stored);
 }
 
@@ -129,6 +147,7 @@ void writeOutputFileSettings(const OutputFileSettings& values, NotationWriter& o
     out.writeText(values.tolProzent);
     out.writeText(switchText(values.currentUser));
     out.writeInteger(values.minimize ? 1 : 0);
+    out.writeInteger(static_cast<int>(values.fileKind));
 }
 
 std::optional<OutputFileSettings> readOutputFileSettings(NotationReader& in,
@@ -158,6 +177,13 @@ std::optional<OutputFileSettings> readOutputFileSettings(NotationReader& in,
     }
     if (!in.atEnd()) {
         values.minimize = in.readInteger() != 0;
+    }
+    if (!in.atEnd()) {
+        const std::optional<ResultFileKind> kind = fileKindOf(in.readInteger());
+        if (!kind) {
+            return std::nullopt;
+        }
+        values.fileKind = *kind;
     }
     if (!in.ok()) {
         return std::nullopt;

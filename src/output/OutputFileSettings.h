@@ -16,6 +16,13 @@ class SettingsStore;
 // the fixed folder of the settings.
 enum class OutputFolderChoice { PartProgramFolder, AskBeforeOutput, FixedFolder };
 
+// What the result file output writes: a delimited text file (CSV or TXT, as the ASCII format says)
+// or an AQDEF file (DFQ) for SPC systems. The values are the codes stored and exported.
+enum class ResultFileKind { DelimitedText = 0, Dfq = 1 };
+
+// The kind the settings choose (a missing or unknown code is delimited text).
+ResultFileKind readResultFileKind(const SettingsStore& settings);
+
 // What the output file settings dialog edits.
 struct OutputFileSettings {
     QString drive;
@@ -28,6 +35,7 @@ struct OutputFileSettings {
     QString tolProzent = QStringLiteral("90");
     bool currentUser = false;
     bool minimize = false;
+    ResultFileKind fileKind = ResultFileKind::DelimitedText;
 
     bool operator==(const OutputFileSettings&) const = default;
 };
@@ -44,11 +52,11 @@ OutputFileSettings loadOutputFileSettings(const SettingsStore& settings, const Q
 // False when a value could not be stored.
 [[nodiscard]] bool saveOutputFileSettings(const OutputFileSettings& values, SettingsStore& settings);
 
-// OutputFile_Settings.cfg: 17 values in the write notation (zozadRegel is not part of it).
+// OutputFile_Settings.cfg: 18 values in the write notation (zozadRegel is not part of it).
 void writeOutputFileSettings(const OutputFileSettings& values, NotationWriter& out);
 // The file read over the dialog's current values: zozadRegel stays; a file of an older version that
-// ends after 14 values gives tolProzent "90" and keeps the last two switches. nullopt when the file
-// holds fewer than 14 values or one of the wrong kind.
+// ends after 14 values gives tolProzent "90" and keeps the last switches, one that ends after 17 keeps
+// the file kind. nullopt when the file holds fewer than 14 values or one of the wrong kind.
 std::optional<OutputFileSettings> readOutputFileSettings(NotationReader& in,
                                                          const OutputFileSettings& current);
 

@@ -41,6 +41,8 @@ inline constexpr SettingKey kFileCounter{kFileSettings, u"FileCounter"};
 inline constexpr SettingKey kSelectFolder{kFileSettings, u"SelectFolder"};
 inline constexpr SettingKey kPartProgFolder{kFileSettings, u"PartProgFolder"};
 inline constexpr SettingKey kDefaultFolder{kFileSettings, u"DefaultFolder"};
+// The kind of result file: "0" delimited text (CSV or TXT, by the ASCII format), "1" AQDEF (DFQ).
+inline constexpr SettingKey kFileKind{kFileSettings, u"FileKind"};
 
 inline constexpr SettingKey kLanguage{kLanguageSettings, u"Language"};
 

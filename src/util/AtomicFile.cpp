@@ -2,6 +2,7 @@
 
 #include "util/FileContents.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -40,6 +41,36 @@ std::optional<QString> writeAll(QSaveFile& file, QByteArrayView content,
     return syncToDisk(file);
 }
 
+// The bytes of `source` into `target`, piece by piece.
+std::optional<QString> copyContents(QFile& source, QSaveFile& target) {
+    constexpr qint64 kPieceBytes = 4 * 1024 * 1024;
+    QByteArray piece(kPieceBytes, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = source.read(piece.data(), kPieceBytes);
+        if (read < 0) {
+            return source.errorString();
+        }
+        if (read == 0) {
+            return std::nullopt;
+        }
+        if (target.write(piece.constData(), read) != read) {
+            return target.errorString();
+        }
+    }
+}
+
+// Commits the save file when nothing failed before, else drops it.
+std::optional<QString> finish(QSaveFile& file, std::optional<QString> failure) {
+    if (failure) {
+        file.cancelWriting();
+        return failure;
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<QString> replaceFileAtomically(const QString& path, QByteArrayView content,
@@ -48,14 +79,20 @@ std::optional<QString> replaceFileAtomically(const QString& path, QByteArrayView
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    if (std::optional<QString> failure = writeAll(file, content, permissions)) {
-        file.cancelWriting();
-        return failure;
+    return finish(file, writeAll(file, content, permissions));
+}
+
+std::optional<QString> appendToFileAtomically(const QString& path, QByteArrayView extra) {
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) {
+        return source.errorString();
     }
-    if (!file.commit()) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    return std::nullopt;
+    std::optional<QString> failure = copyContents(source, file);
+    return finish(file, failure ? failure : writeAll(file, extra, std::nullopt));
 }
 
 bool copyFileAtomically(const QString& source, const QString& target) {

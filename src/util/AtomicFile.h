@@ -25,6 +25,11 @@ namespace korvex {
     return !replaceFileAtomically(path, content, permissions);
 }
 
+// Replaces the file at `path` in the same way with its own bytes followed by `extra`: a file that
+// collects records grows without ever being seen half-written. The bytes are copied in pieces, so a
+// large file needs no memory of its size. Returns the reason of a failure (the file is untouched then).
+[[nodiscard]] std::optional<QString> appendToFileAtomically(const QString& path, QByteArrayView extra);
+
 // Copies the source over the target in the same way; false when the source cannot be read whole or the
 // target cannot be written.
 [[nodiscard]] bool copyFileAtomically(const QString& source, const QString& target);

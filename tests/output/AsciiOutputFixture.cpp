@@ -84,8 +84,8 @@ std::vector<bool> everyEntryButTheLast(const ValueTables& tables) {
 
 LanguageTables numberedLanguage() {
     LanguageTables language;
-    for (const auto& [table, name, last] : {std::tuple(LanguageTable::MessageBoxen, "MessageBoxen", 91),
-                                            std::tuple(LanguageTable::StatusBar, "StatusBar", 14)}) {
+    for (const auto& [table, name, last] : {std::tuple(LanguageTable::MessageBoxen, "MessageBoxen", 108),
+                                            std::tuple(LanguageTable::StatusBar, "StatusBar", 28)}) {
         language.beginSection(table, headerLineOf(table));
         for (int entry = 2; entry <= last; ++entry) {
             language.appendEntry(table, QStringLiteral("%1 %2").arg(QLatin1StringView(name)).arg(entry));

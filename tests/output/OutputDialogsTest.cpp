@@ -25,7 +25,7 @@ namespace {
 LanguageTables namedLanguage() {
     LanguageTables language;
     for (const auto& [table, name, last] : {std::tuple(LanguageTable::AsciiFileSetup, "Ascii", 36),
-                                            std::tuple(LanguageTable::OutputFileSetup, "Output", 26),
+                                            std::tuple(LanguageTable::OutputFileSetup, "Output", 29),
                                             std::tuple(LanguageTable::SelectOutputFolder, "Folder", 6),
                                             std::tuple(LanguageTable::MainWindow, "Main", 74),
                                             std::tuple(LanguageTable::MessageBoxen, "MessageBoxen", 49),
@@ -188,6 +188,11 @@ TEST_F(OutputFileSetupDialogTest, OpensWithItsCaptionsListsAndStoredValues) {
               QDir::toNativeSeparators(programFolder_.path()));
     EXPECT_TRUE(control<QCheckBox>(dialog, QStringLiteral("chkUseHeaderData")).isChecked());
     EXPECT_EQ(control<QLineEdit>(dialog, QStringLiteral("txtTolProzent")).text(), QStringLiteral("90"));
+    EXPECT_EQ(control<QLabel>(dialog, QStringLiteral("LabelFileKind")).text(), QStringLiteral("Output 27"));
+    const auto& kind = control<QComboBox>(dialog, QStringLiteral("comboFileKind"));
+    ASSERT_EQ(kind.count(), 2);
+    EXPECT_EQ(kind.currentText(), QStringLiteral("Output 28"));
+    EXPECT_EQ(kind.itemText(1), QStringLiteral("Output 29"));
 }
 
 TEST_F(OutputFileSetupDialogTest, OnlyTheFixedFolderOptionEnablesTheFolderLists) {
@@ -211,12 +216,14 @@ TEST_F(OutputFileSetupDialogTest, OkStoresTheValuesAndSwitchesTheHeaderData) {
     click(dialog, QStringLiteral("chkUseHeaderData"));
     click(dialog, QStringLiteral("chkZozadRegel"));
     control<QComboBox>(dialog, QStringLiteral("comboFileName4")).setCurrentIndex(2);
+    control<QComboBox>(dialog, QStringLiteral("comboFileKind")).setCurrentIndex(1);
     click(dialog, QStringLiteral("OKButton"));
     ASSERT_EQ(switched.size(), 1);
     EXPECT_EQ(switched.front().front().toBool(), false);
     EXPECT_EQ(settings_.machineValue(QStringLiteral("ProgSettings/HEADER")), QStringLiteral("0"));
     EXPECT_EQ(settings_.machineValue(QStringLiteral("ZozadRegel")), QStringLiteral("TRUE"));
     EXPECT_EQ(settings_.machineValue(QStringLiteral("FileSettings/FileName4")), QStringLiteral("2"));
+    EXPECT_EQ(settings_.machineValue(QStringLiteral("FileSettings/FileKind")), QStringLiteral("1"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
@@ -228,6 +235,7 @@ TEST_F(OutputFileSetupDialogTest, AnExportImportsBackExceptTheToleranceRule) {
     control<QComboBox>(dialog, QStringLiteral("comboFileName2")).setCurrentIndex(3);
     control<QComboBox>(dialog, QStringLiteral("comboSeperator")).setCurrentIndex(5);
     control<QLineEdit>(dialog, QStringLiteral("txtTolProzent")).setText(QStringLiteral("80"));
+    control<QComboBox>(dialog, QStringLiteral("comboFileKind")).setCurrentIndex(1);
     const OutputFileSettings exported = dialog.values();
     click(dialog, QStringLiteral("cmdExport"));
 
@@ -235,6 +243,7 @@ TEST_F(OutputFileSetupDialogTest, AnExportImportsBackExceptTheToleranceRule) {
     click(dialog, QStringLiteral("chkFileCounter"));
     click(dialog, QStringLiteral("chkZozadRegel"));
     control<QLineEdit>(dialog, QStringLiteral("txtTolProzent")).setText(QStringLiteral("70"));
+    control<QComboBox>(dialog, QStringLiteral("comboFileKind")).setCurrentIndex(0);
     click(dialog, QStringLiteral("cmdImport"));
 
     OutputFileSettings expected = exported;

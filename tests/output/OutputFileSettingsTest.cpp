@@ -21,7 +21,8 @@ class OutputFileSettingsTest : public ::testing::Test {
                 .multiLine = true,
                 .tolProzent = QStringLiteral("85"),
                 .currentUser = false,
-                .minimize = true};
+                .minimize = true,
+                .fileKind = ResultFileKind::Dfq};
     }
 
     test::TemporarySettings settings_;
@@ -54,6 +55,8 @@ TEST_F(OutputFileSettingsTest, SavesEveryValueInItsFormAndReadsItBack) {
     EXPECT_EQ(settings_.machineValue(QStringLiteral("ProgSettings/HEADER")), QStringLiteral("0"));
     EXPECT_EQ(settings_.machineValue(QStringLiteral("ZozadRegel")), QStringLiteral("TRUE"));
     EXPECT_EQ(settings_.machineValue(QStringLiteral("CurrentUser")), QStringLiteral("FALSE"));
+    EXPECT_EQ(settings_.machineValue(QStringLiteral("FileSettings/FileKind")), QStringLiteral("1"));
+    EXPECT_EQ(readResultFileKind(settings_.store()), ResultFileKind::Dfq);
     EXPECT_EQ(loadOutputFileSettings(settings_.store(), settings_.folder()), sample());
 }
 
@@ -75,15 +78,16 @@ TEST_F(OutputFileSettingsTest, TheFolderOptionSetLastWins) {
               OutputFolderChoice::PartProgramFolder);
 }
 
-TEST(OutputFileSettingsExport, HoldsSeventeenValuesWithoutTheToleranceRule) {
+TEST(OutputFileSettingsExport, HoldsEighteenValuesWithoutTheToleranceRule) {
     NotationWriter out;
     OutputFileSettings values{.drive = QStringLiteral("C:/"), .folder = QStringLiteral("C:/Results")};
     values.naming = {.codes = {0, 3, 0, 1, 0}, .separatorCode = 2, .useCounter = false};
     values.zozadRegel = true;
+    values.fileKind = ResultFileKind::Dfq;
     writeOutputFileSettings(values, out);
     EXPECT_EQ(out.encoded(AnsiCodePage::Windows1252).bytes,
               QByteArray("\"C:/\"\r\n\"C:/Results\"\r\n#FALSE#\r\n0\r\n3\r\n0\r\n1\r\n0\r\n2\r\n"
-                         "1\r\n0\r\n#FALSE#\r\n1\r\n#TRUE#\r\n\"90\"\r\n\"FALSE\"\r\n0\r\n"));
+                         "1\r\n0\r\n#FALSE#\r\n1\r\n#TRUE#\r\n\"90\"\r\n\"FALSE\"\r\n0\r\n1\r\n"));
 
     OutputFileSettings current;
     current.zozadRegel = false;
@@ -128,6 +132,19 @@ TEST(OutputFileSettingsExport, AFileWithValuesTheOutputCannotUseIsRefused) {
     EXPECT_FALSE(exported([](OutputFileSettings& values) { values.naming.separatorCode = 77; }));
     EXPECT_FALSE(exported([](OutputFileSettings& values) { values.folder.clear(); }));
     EXPECT_FALSE(exported([](OutputFileSettings& values) { values.folder = QStringLiteral("  "); }));
+    EXPECT_FALSE(exported([](OutputFileSettings& values) { values.fileKind = static_cast<ResultFileKind>(2); }));
+}
+
+TEST(OutputFileSettingsExport, AFileOfAnEarlierVersionKeepsTheFileKind) {
+    const QByteArray seventeen(
+        "\"/\"\r\n\"/data\"\r\n#FALSE#\r\n0\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n0\r\n#FALSE#\r\n1\r\n"
+        "#TRUE#\r\n\"90\"\r\n\"FALSE\"\r\n0\r\n");
+    OutputFileSettings current;
+    current.fileKind = ResultFileKind::Dfq;
+    NotationReader in(seventeen, AnsiCodePage::Windows1252);
+    const auto values = readOutputFileSettings(in, current);
+    ASSERT_TRUE(values.has_value());
+    EXPECT_EQ(values->fileKind, ResultFileKind::Dfq);
 }
 
 }  // namespace

@@ -91,5 +91,26 @@ TEST(AtomicFileTest, GivesTheNewFileTheAskedPermissionsAndCopiesWholeFiles) {
     EXPECT_EQ(readFile(copy), QByteArray("#!/bin/sh\n"));
 }
 
+TEST(AtomicFileTest, AppendingCopiesTheOldBytesInPiecesKeepsPermissionsAndFailsWhole) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target"));
+    QByteArray old(9 * 1024 * 1024 + 17, 'o');  // more than two copy pieces
+    old.back() = '!';
+    writeFile(target, old);
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    ASSERT_TRUE(QFile::setPermissions(target, permissions));
+    EXPECT_EQ(appendToFileAtomically(target, "new run\r\n"), std::nullopt);
+    EXPECT_EQ(readFile(target), old + "new run\r\n");
+    EXPECT_TRUE(QFileInfo(target).isExecutable());
+    EXPECT_TRUE(onlyTargetIn(dir.path()));
+
+    EXPECT_TRUE(appendToFileAtomically(dir.filePath(QStringLiteral("missing")), "x"));
+    writeFile(target, kOldContent);
+    EXPECT_TRUE(test::passesUnderFileSizeLimit(static_cast<long>(kOldContent.size()), [&] {
+        return appendToFileAtomically(target, "more").has_value() && readFile(target) == kOldContent &&
+               onlyTargetIn(dir.path());
+    }));
+}
+
 }  // namespace
 }  // namespace korvex

@@ -25,7 +25,7 @@ const QStringList kMenuLanguages = {"German",  "English",    "French", "Italian"
 constexpr std::pair<LanguageTable, int> kHighestEntryRead[] = {
     {LanguageTable::About, 8},
     {LanguageTable::AsciiFileSetup, 36},
-    {LanguageTable::OutputFileSetup, 26},
+    {LanguageTable::OutputFileSetup, 29},
     {LanguageTable::BatchFileEditor, 18},
     {LanguageTable::ReportDesignSetup, 50},
     {LanguageTable::WindowPositionSetup, 10},
@@ -34,7 +34,7 @@ constexpr std::pair<LanguageTable, int> kHighestEntryRead[] = {
     {LanguageTable::ExcelOnline, 7},
     {LanguageTable::SavePartProgram, 10},
     {LanguageTable::SelectOutputFolder, 6},
-    {LanguageTable::MessageBoxen, 103},
+    {LanguageTable::MessageBoxen, 108},
     {LanguageTable::StatusBar, 29},
     {LanguageTable::Version202, 2},
     {LanguageTable::Version210, 2},

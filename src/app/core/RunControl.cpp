@@ -286,8 +286,8 @@ AsciiOutputResult RunControl::outputAscii(AsciiFolder folder) {
                                          session.programFolder.writable(),
                                          {QDateTime::currentDateTime(), QLocale()}};
         if (folder == AsciiFolder::Chosen) {
-            return writeAsciiFile(sources, context) ? AsciiOutputResult::Written
-                                                    : AsciiOutputResult::NotWritten;
+            return writeResultFile(sources, context) ? AsciiOutputResult::Written
+                                                     : AsciiOutputResult::NotWritten;
         }
         return runAsciiOutput(sources, context, session.arguments.isUnattended());
     } catch (const HostCallError& error) {

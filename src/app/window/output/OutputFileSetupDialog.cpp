@@ -29,6 +29,9 @@ constexpr int kRevision = 23;
 constexpr int kDate = 24;
 constexpr int kTime = 25;
 constexpr int kTolProzentLabelEntry = 26;
+constexpr int kFileKindLabelEntry = 27;
+// The items of the file-kind list, by entry; an item's index is its kind code.
+constexpr std::array<int, 2> kFileKindItems = {28, 29};
 // The window title lives in the Version 2.1.0 table; the header-data switch has no entry of its own
 // and shows the main window's header-data caption.
 constexpr int kTitleEntry = 2;
@@ -100,6 +103,9 @@ QWidget* OutputFileSetupDialog::fileNameFrame() {
     grid->addWidget(named<QLabel>(QStringLiteral("Label5"), frame), 1, 0);
     grid->addWidget(separator_, 1, 1);
     grid->addWidget(counter_, 1, 2, 1, ResultFileNaming::kPositions - 1);
+    fileKind_ = named<QComboBox>(QStringLiteral("comboFileKind"), frame);
+    grid->addWidget(named<QLabel>(QStringLiteral("LabelFileKind"), frame), 2, 0);
+    grid->addWidget(fileKind_, 2, 1, 1, ResultFileNaming::kPositions);
     return frame;
 }
 
@@ -147,6 +153,10 @@ void OutputFileSetupDialog::applyCaptions() {
                  QStringLiteral("cmdExport"), QStringLiteral("cmdImport"), QStringLiteral("chkZozadRegel")},
                 context_.language, table, kFirstCaptionEntry);
     setCaptions(*this, {QStringLiteral("Label2")}, context_.language, table, kTolProzentLabelEntry);
+    setCaptions(*this, {QStringLiteral("LabelFileKind")}, context_.language, table, kFileKindLabelEntry);
+    for (const int entry : kFileKindItems) {
+        fileKind_->addItem(context_.text(table, entry));
+    }
     setCaptions(*this, {QStringLiteral("chkUseHeaderData")}, context_.language, LanguageTable::MainWindow,
                 kHeaderDataCaptionEntry);
     for (std::size_t position = 0; position < nameParts_.size(); ++position) {
@@ -174,6 +184,7 @@ OutputFileSettings OutputFileSetupDialog::values() const {
     values.tolProzent = tolProzent_->text();
     values.currentUser = currentUser_->isChecked();
     values.minimize = minimize_->isChecked();
+    values.fileKind = static_cast<ResultFileKind>(fileKind_->currentIndex());
     return values;
 }
 
@@ -201,6 +212,7 @@ void OutputFileSetupDialog::showValues(const OutputFileSettings& values) {
     tolProzent_->setText(values.tolProzent);
     currentUser_->setChecked(values.currentUser);
     minimize_->setChecked(values.minimize);
+    fileKind_->setCurrentIndex(static_cast<int>(values.fileKind));
     enableFolderControls();
 }
 

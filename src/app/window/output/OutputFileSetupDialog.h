@@ -17,10 +17,10 @@ namespace korvex {
 
 class FolderChooser;
 
-// frm_Ausgabedatei_Setup: the result file name, the result folder and the program switches that
-// other parts read (ZozadRegel, HEADER, MultiLine, TolProzent, CurrentUser, MINIMIZE). Opens with the
-// stored values; OK stores them (switching to the per-user root first when asked) and tells the main
-// window whether header data are used; export and import go through OutputFile_Settings.cfg in the
+// frm_Ausgabedatei_Setup: the result file name and kind (delimited text or AQDEF), the result folder and the
+// program switches that other parts read (ZozadRegel, HEADER, MultiLine, TolProzent, CurrentUser, MINIMIZE).
+// Opens with the stored values; OK stores them (switching to the per-user root first when asked) and tells
+// the main window whether header data are used; export and import go through OutputFile_Settings.cfg in the
 // program folder.
 class OutputFileSetupDialog : public QDialog {
     Q_OBJECT
@@ -56,6 +56,7 @@ class OutputFileSetupDialog : public QDialog {
     std::array<QComboBox*, ResultFileNaming::kPositions> nameParts_{};
     QComboBox* separator_ = nullptr;
     QCheckBox* counter_ = nullptr;
+    QComboBox* fileKind_ = nullptr;
     QCheckBox* zozadRegel_ = nullptr;
     QCheckBox* headerData_ = nullptr;
     QCheckBox* multiLine_ = nullptr;
