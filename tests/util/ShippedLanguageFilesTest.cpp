@@ -34,7 +34,7 @@ constexpr std::pair<LanguageTable, int> kHighestEntryRead[] = {
     {LanguageTable::ExcelOnline, 7},
     {LanguageTable::SavePartProgram, 10},
     {LanguageTable::SelectOutputFolder, 6},
-    {LanguageTable::MessageBoxen, 95},
+    {LanguageTable::MessageBoxen, 96},
     {LanguageTable::StatusBar, 26},
     {LanguageTable::Version202, 2},
     {LanguageTable::Version210, 2},
