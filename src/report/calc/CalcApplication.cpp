@@ -4,7 +4,9 @@
 #include "report/calc/UnoText.h"
 
 #include <QFileInfo>
+
 #include <QUrl>
+#include <algorithm>
 
 #include <com/sun/star/awt/PosSize.hpp>
 #include <com/sun/star/awt/XTopWindow2.hpp>
@@ -65,8 +67,15 @@ void CalcApplication::setVisible(bool visible) {
     forEachWindow([this](CalcWorkbook& workbook) { applyWindow(workbook); });
 }
 
+// The operator may have closed a workbook's window, which leaves the office running without it: that
+// ends the application as far as this program is concerned.
 bool CalcApplication::isRunning() const {
-    return !office_ || office_->isRunning();
+    if (!office_) {
+        return true;
+    }
+    return std::all_of(workbooks_.begin(), workbooks_.end(),
+                       [](const std::unique_ptr<CalcWorkbook>& workbook) { return workbook->isOpen(); }) &&
+           office_->isRunning();
 }
 
 void CalcApplication::forEachWindow(const std::function<void(CalcWorkbook&)>& apply) {

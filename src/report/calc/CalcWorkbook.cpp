@@ -73,6 +73,12 @@ bool CalcWorkbook::close() {
     return !failed;
 }
 
+bool CalcWorkbook::isOpen() const {
+    return document_.is() && !bridgeFailure(*office_, [&] {
+               Reference<css::frame::XModel>(document_, UNO_QUERY_THROW)->getURL();
+           });
+}
+
 SpreadsheetError CalcWorkbook::failure(const QString& message, SpreadsheetErrorKind kind) const {
     return {QStringLiteral("%1: %2").arg(path_.isEmpty() ? QStringLiteral("new workbook") : path_, message),
             kind};

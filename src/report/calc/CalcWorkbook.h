@@ -34,6 +34,8 @@ class CalcWorkbook final : public Workbook {
 
     // Closes the document; false when the office refused.
     bool close();
+    // False once the document was closed, here or by the operator in the office's window.
+    bool isOpen() const;
 
     // What the worksheets and the application reach the office through.
     OfficeInstance& office() const { return *office_; }

@@ -3,6 +3,7 @@
 
 #include "CalcTestSupport.h"
 #include "XlsxTestSupport.h"
+#include "app/X11Session.h"
 
 #include "report/SpreadsheetApplication.h"
 
@@ -175,6 +176,70 @@ TEST(CalcBackend, AnOfficeThatDiedIsNoLongerRunningAndNotAttached) {
     EXPECT_FALSE((*added)->saveAs(calc.file(u"lost.xlsx"_s)));
     EXPECT_FALSE(app->addWorkbook());
     EXPECT_FALSE(app->quit());
+}
+
+QString xdotool(const QStringList& arguments) {
+    QProcess process;
+    process.start(u"xdotool"_s, arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The live protocol's office: a window with the caption and place asked for, frozen panes that are
+// saved, and on release the office stays open for the operator, still to be attached.
+TEST(CalcBackend, AVisibleOfficeStaysOpenForTheOperator) {
+    test::X11Session x11;
+    if (!x11.isRunning()) {
+        GTEST_SKIP() << x11.failure().toStdString();
+    }
+    test::CalcPluginFixture calc;
+    std::unique_ptr<SpreadsheetApplication> app = startedApplication(calc.backend());
+    ASSERT_TRUE(app);
+    app->setVisible(true);
+    EXPECT_TRUE(app->isVisible());
+    SpreadsheetResult<Workbook*> added = app->addWorkbook();
+    ASSERT_TRUE(added) << added.error().toStdString();
+    app->setCaption(u"KORVEX - Protocol"_s);
+    app->showNormal();
+    app->setWindowGeometry({40, 30, 900, 600});
+    Worksheet* sheet = (*added)->activeSheet();
+    ASSERT_NE(sheet, nullptr);
+    sheet->writeText({1, 1}, u"Feature"_s);
+    sheet->freezePanes({2, 1});
+    const QString saved = calc.file(u"visible.xlsx"_s);
+    ASSERT_TRUE((*added)->saveAs(saved));
+    const QString sheetName = sheet->name();
+    const test::CheckerRun checked = test::runChecker(
+        u"check_workbook.py"_s, saved,
+        {{u"sheets"_s, QJsonObject{{sheetName, QJsonObject{{u"frozen"_s, u"A2"_s}}}}}}, calc.file(QString()));
+    EXPECT_EQ(checked.exitCode, 0) << checked.output.toStdString();
+
+    const QString window = xdotool({u"search"_s, u"--sync"_s, u"--name"_s, u"KORVEX - Protocol"_s}).trimmed();
+    ASSERT_FALSE(window.isEmpty());
+    const QString geometry = xdotool({u"getwindowgeometry"_s, window});
+    EXPECT_TRUE(geometry.contains(u"Geometry: 900x600"_s)) << geometry.toStdString();
+
+    app.reset();
+    EXPECT_EQ(calc.offices().size(), 1);
+    auto attached = calc.backend().attach();
+    ASSERT_TRUE(attached) << attached.error().toStdString();
+    SpreadsheetApplication& again = **attached;
+    EXPECT_TRUE(again.isRunning());
+
+    // The operator closes a workbook's window (and does not save it): the application no longer runs
+    // for this program.
+    ASSERT_TRUE(again.addWorkbook());
+    again.setCaption(u"KORVEX - Second"_s);
+    const QString second = xdotool({u"search"_s, u"--sync"_s, u"--name"_s, u"KORVEX - Second"_s}).trimmed();
+    ASSERT_FALSE(second.isEmpty());
+    xdotool({u"windowactivate"_s, u"--sync"_s, second, u"key"_s, u"--clearmodifiers"_s, u"ctrl+w"_s});
+    for (int attempt = 0; attempt < 50 && again.isRunning(); ++attempt) {
+        QThread::msleep(100);
+    }
+    EXPECT_FALSE(again.isRunning());
+    for (const pid_t office : calc.offices()) {
+        kill(office, SIGKILL);
+    }
 }
 
 // A program that is killed takes its hidden office with it.
