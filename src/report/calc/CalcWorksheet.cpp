@@ -54,6 +54,21 @@ Any valueOf(const CellValue& value) {
     return Any(std::get<double>(value));
 }
 
+// The values of one piece of a block write, row by row, as the office takes them.
+Sequence<Sequence<Any>> pieceValues(const BlockPiece& piece, int columnCount,
+                                    std::span<const CellValue> values) {
+    Sequence<Sequence<Any>> rows(piece.rowCount);
+    for (int row = 0; row < piece.rowCount; ++row) {
+        Sequence<Any>& cells = rows.getArray()[row];
+        cells.realloc(piece.columnCount);
+        const auto first = static_cast<std::size_t>((piece.row + row) * columnCount + piece.column);
+        for (int column = 0; column < piece.columnCount; ++column) {
+            cells.getArray()[column] = valueOf(values[first + static_cast<std::size_t>(column)]);
+        }
+    }
+    return rows;
+}
+
 }  // namespace
 
 bool CalcWorksheet::run(const std::function<void()>& calls) const {
@@ -174,20 +189,10 @@ void CalcWorksheet::writeBlock(CellRef topLeft, int columnCount, std::span<const
     }
     run([&] {
         for (const BlockPiece& piece : filledPieces(columnCount, values)) {
-            Sequence<Sequence<Any>> rows(piece.rowCount);
-            for (int row = 0; row < piece.rowCount; ++row) {
-                Sequence<Any>& cells = rows.getArray()[row];
-                cells.realloc(piece.columnCount);
-                for (int column = 0; column < piece.columnCount; ++column) {
-                    const auto index =
-                        static_cast<std::size_t>((piece.row + row) * columnCount + piece.column + column);
-                    cells.getArray()[column] = valueOf(values[index]);
-                }
-            }
             const CellRef first{topLeft.row + piece.row, topLeft.column + piece.column};
             const CellRef last{first.row + piece.rowCount - 1, first.column + piece.columnCount - 1};
             Reference<css::sheet::XCellRangeData>(rangeOf({first, last}), UNO_QUERY_THROW)
-                ->setDataArray(rows);
+                ->setDataArray(pieceValues(piece, columnCount, values));
         }
     });
 }

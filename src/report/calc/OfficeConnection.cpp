@@ -11,6 +11,7 @@
 #include <com/sun/star/bridge/UnoUrlResolver.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
 #include <cppuhelper/bootstrap.hxx>
 
 namespace korvex::calc {
@@ -94,9 +95,24 @@ OfficeInstance::OfficeInstance(std::unique_ptr<OfficeProcess> process, const Off
 OfficeInstance::~OfficeInstance() {
     if (window_ == OfficeWindow::Visible && isRunning()) {
         process_->release();
+        desktop_.clear();
+        disposeLocalContext();
         return;
     }
     terminate();
+}
+
+// Ends the bridge and this program's UNO services with it.
+void OfficeInstance::disposeLocalContext() {
+    try {
+        if (const Reference<css::lang::XComponent> context{localContext_, css::uno::UNO_QUERY};
+            context.is()) {
+            context->dispose();
+        }
+    } catch (const css::uno::Exception&) {
+        // Disposing is tidying up; a failure leaves nothing to do.
+    }
+    localContext_.clear();
 }
 
 bool OfficeInstance::isRunning() {
@@ -114,6 +130,7 @@ void OfficeInstance::terminate() {
     lost_ = true;
     process_->stop(kTerminateGrace);
     desktop_.clear();
+    disposeLocalContext();
     QDir(profileFolder_).removeRecursively();
 }
 

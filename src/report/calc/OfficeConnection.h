@@ -33,6 +33,8 @@ class OfficeInstance {
     void terminate();
 
   private:
+    void disposeLocalContext();
+
     std::unique_ptr<OfficeProcess> process_;
     QString profileFolder_;
     OfficeWindow window_;

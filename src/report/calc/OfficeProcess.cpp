@@ -107,10 +107,11 @@ std::variant<std::unique_ptr<OfficeProcess>, QString> OfficeProcess::start(const
     if (pid == 0) {
         becomeOffice(exec, devNull, parent, launch.window == OfficeWindow::Headless);
     }
+    const int forkError = errno;
     close(devNull);
     if (pid < 0) {
         return QStringLiteral("the office process cannot be started: %1")
-            .arg(QString::fromLocal8Bit(strerror(errno)));
+            .arg(QString::fromLocal8Bit(strerror(forkError)));
     }
     // Either side may set the group first; the second call then fails harmlessly.
     setpgid(pid, pid);

@@ -8,6 +8,12 @@
 #include <QFile>
 #include <QThread>
 
+// LeakSanitizer: the UNO runtime keeps its bootstrap data and type descriptions until the process
+// ends.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:/libreoffice/program/\n";
+}
+
 namespace korvex::test {
 
 CalcPluginFixture::CalcPluginFixture() {
