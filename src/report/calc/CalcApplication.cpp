@@ -7,6 +7,7 @@
 
 #include <QUrl>
 #include <algorithm>
+#include <array>
 
 #include <com/sun/star/awt/PosSize.hpp>
 #include <com/sun/star/awt/XTopWindow2.hpp>
@@ -14,6 +15,7 @@
 #include <com/sun/star/document/MacroExecMode.hpp>
 #include <com/sun/star/document/UpdateDocMode.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XTitle.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
@@ -26,6 +28,31 @@ using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
 
 const QString kNewWorkbookUrl = QStringLiteral("private:factory/scalc");
+
+// The import filter the office chose for a loaded document.
+QString filterOf(const Reference<css::lang::XComponent>& loaded) {
+    const Reference<css::frame::XModel> model(loaded, UNO_QUERY);
+    if (!model.is()) {
+        return {};
+    }
+    const css::uno::Sequence<css::beans::PropertyValue> arguments = model->getArgs();
+    for (const css::beans::PropertyValue& argument : arguments) {
+        rtl::OUString filter;
+        if (argument.Name == "FilterName" && (argument.Value >>= filter)) {
+            return fromUno(filter);
+        }
+    }
+    return {};
+}
+
+// The office also reads text, web pages and other tables as sheets, which would then be saved over
+// the file in another format: only workbook formats are opened.
+bool isWorkbookFilter(const QString& filter) {
+    static const std::array<QStringView, 5> kWorkbookFilters = {
+        u"MS Excel", u"Calc MS Excel", u"Calc Office Open XML", u"calc8", u"StarOffice XML (Calc)"};
+    return std::any_of(kWorkbookFilters.begin(), kWorkbookFilters.end(),
+                       [&filter](QStringView workbook) { return filter.startsWith(workbook); });
+}
 
 }  // namespace
 
@@ -143,8 +170,8 @@ SpreadsheetResult<Workbook*> CalcApplication::load(const QString& url, const QSt
         return SpreadsheetError{failure.value(), SpreadsheetErrorKind::Other};
     }
     const bool hidden = office_->window() == OfficeWindow::Visible && !visible_;
-    Reference<css::sheet::XSpreadsheetDocument> document;
     Reference<css::lang::XComponent> loaded;
+    QString filter;
     const std::optional<QString> failed = bridgeFailure(*office_, [&] {
         const auto arguments =
             namedValues({{"Hidden", Any(hidden)},
@@ -152,14 +179,15 @@ SpreadsheetResult<Workbook*> CalcApplication::load(const QString& url, const QSt
                          {"UpdateDocMode", Any(css::document::UpdateDocMode::NO_UPDATE)}});
         Reference<css::frame::XComponentLoader> loader(office_->desktop(), UNO_QUERY_THROW);
         loaded = loader->loadComponentFromURL(toUno(url), "_blank", 0, arguments);
-        document.set(loaded, UNO_QUERY);
+        filter = filterOf(loaded);
     });
     if (failed || !loaded.is()) {
         return SpreadsheetError{QStringLiteral("The workbook \"%1\" cannot be opened: %2")
                                     .arg(path, failed.value_or(QStringLiteral("the office cannot read it"))),
                                 SpreadsheetErrorKind::CannotOpen};
     }
-    if (!document.is()) {
+    const Reference<css::sheet::XSpreadsheetDocument> document(loaded, UNO_QUERY);
+    if (!document.is() || (!path.isEmpty() && !isWorkbookFilter(filter))) {
         static_cast<void>(bridgeFailure(
             *office_, [&] { Reference<css::util::XCloseable>(loaded, UNO_QUERY_THROW)->close(true); }));
         return SpreadsheetError{QStringLiteral("The file \"%1\" is no workbook").arg(path),

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QProcess>
@@ -141,6 +142,12 @@ TEST(CalcBackend, EveryOperationIsSavedAndReadBackInEachFormat) {
     EXPECT_EQ(book.saveAs(calc.file(u"no/such/folder/x.xlsx"_s)).errorKind(),
               SpreadsheetErrorKind::CannotSave);
     EXPECT_EQ(app->open(calc.file(u"missing.xls"_s)).errorKind(), SpreadsheetErrorKind::CannotOpen);
+    // The office would import a text file as a sheet, and saving would turn it into a workbook.
+    QFile text(calc.file(u"notes.xls"_s));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("Feature;Nominal\n");
+    text.close();
+    EXPECT_EQ(app->open(text.fileName()).errorKind(), SpreadsheetErrorKind::Unsupported);
 
     // The hidden office ends with its application.
     EXPECT_EQ(calc.offices().size(), 1);
