@@ -171,6 +171,7 @@ SpreadsheetResult<Workbook*> CalcApplication::load(const QString& url, const QSt
     }
     const bool hidden = office_->window() == OfficeWindow::Visible && !visible_;
     Reference<css::lang::XComponent> loaded;
+    Reference<css::sheet::XSpreadsheetDocument> document;
     QString filter;
     const std::optional<QString> failed = bridgeFailure(*office_, [&] {
         const auto arguments =
@@ -179,6 +180,7 @@ SpreadsheetResult<Workbook*> CalcApplication::load(const QString& url, const QSt
                          {"UpdateDocMode", Any(css::document::UpdateDocMode::NO_UPDATE)}});
         Reference<css::frame::XComponentLoader> loader(office_->desktop(), UNO_QUERY_THROW);
         loaded = loader->loadComponentFromURL(toUno(url), "_blank", 0, arguments);
+        document.set(loaded, UNO_QUERY);
         filter = filterOf(loaded);
     });
     if (failed || !loaded.is()) {
@@ -186,7 +188,6 @@ SpreadsheetResult<Workbook*> CalcApplication::load(const QString& url, const QSt
                                     .arg(path, failed.value_or(QStringLiteral("the office cannot read it"))),
                                 SpreadsheetErrorKind::CannotOpen};
     }
-    const Reference<css::sheet::XSpreadsheetDocument> document(loaded, UNO_QUERY);
     if (!document.is() || (!path.isEmpty() && !isWorkbookFilter(filter))) {
         static_cast<void>(bridgeFailure(
             *office_, [&] { Reference<css::util::XCloseable>(loaded, UNO_QUERY_THROW)->close(true); }));

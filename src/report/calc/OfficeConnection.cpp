@@ -158,6 +158,9 @@ std::variant<std::shared_ptr<OfficeInstance>, QString> startOffice(OfficeWindow 
     } catch (const css::uno::Exception& error) {
         QDir(profile->folder).removeRecursively();
         return QStringLiteral("the office cannot be reached: %1").arg(fromUno(error.Message));
+    } catch (const std::exception& error) {
+        QDir(profile->folder).removeRecursively();
+        return QStringLiteral("the office cannot be reached: %1").arg(QString::fromLocal8Bit(error.what()));
     }
 }
 
