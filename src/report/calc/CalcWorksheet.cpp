@@ -214,7 +214,7 @@ void CalcWorksheet::format(const CellRange& range, const FormatChange& change) {
 }
 
 void CalcWorksheet::merge(const CellRange& range) {
-    if (!range.isValid()) {
+    if (!range.isValid() || range.first == range.last) {
         return;
     }
     unmerge(range);
