@@ -4,12 +4,15 @@
 
 namespace korvex::calc {
 
+// The office started last, or when that has ended (a report's), the visible one the operator kept.
 SpreadsheetResult<std::unique_ptr<SpreadsheetApplication>> CalcBackend::attach() {
-    const std::shared_ptr<OfficeInstance> office = latest_->lock();
-    if (!office || !office->isRunning()) {
-        return SpreadsheetError{QStringLiteral("no office suite started by this program is running")};
+    for (const std::shared_ptr<OfficeInstance>& office : {latest_->lock(), *keptVisible_}) {
+        if (office && office->isRunning()) {
+            return std::unique_ptr<SpreadsheetApplication>(
+                std::make_unique<CalcApplication>(version_, office));
+        }
     }
-    return std::unique_ptr<SpreadsheetApplication>(std::make_unique<CalcApplication>(version_, office));
+    return SpreadsheetError{QStringLiteral("no office suite started by this program is running")};
 }
 
 SpreadsheetResult<std::unique_ptr<SpreadsheetApplication>> CalcBackend::create() {

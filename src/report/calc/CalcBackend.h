@@ -7,8 +7,9 @@
 
 namespace korvex::calc {
 
-// Gives LibreOffice Calc offices: create() a new one, attach() the one this backend started last,
-// while it runs. An office the backend still knows when it goes ends with it if it is headless.
+// Gives LibreOffice Calc offices: create() a new one, attach() the one this backend started last
+// while it runs, else the visible one it started last. An office the backend still knows when it goes
+// ends with it if it is headless.
 class CalcBackend final : public SpreadsheetBackend {
   public:
     explicit CalcBackend(QString version) : version_(std::move(version)) {}

@@ -228,6 +228,11 @@ TEST(CalcBackend, AVisibleOfficeStaysOpenForTheOperator) {
 
     app.reset();
     EXPECT_EQ(calc.offices().size(), 1);
+    // A report's hidden office comes and goes meanwhile; attaching still finds the operator's.
+    std::unique_ptr<SpreadsheetApplication> report = startedApplication(calc.backend());
+    ASSERT_TRUE(report && report->addWorkbook());
+    report.reset();
+    EXPECT_EQ(calc.offices().size(), 1);
     auto attached = calc.backend().attach();
     ASSERT_TRUE(attached) << attached.error().toStdString();
     SpreadsheetApplication& again = **attached;
