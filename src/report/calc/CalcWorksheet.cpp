@@ -12,6 +12,7 @@
 #include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/sheet/XSheetCellCursor.hpp>
 #include <com/sun/star/sheet/XSheetCellRange.hpp>
@@ -24,6 +25,7 @@
 #include <com/sun/star/view/XSelectionSupplier.hpp>
 
 #include <algorithm>
+#include <vector>
 
 namespace korvex::calc {
 namespace {
@@ -45,6 +47,31 @@ const QString kTimeFormat = QStringLiteral("H:MM:SS");
 
 QString numberText(double value) {
     return QString::number(value, 'g', 15);
+}
+
+// Edges longer than this are not walked cell by cell.
+constexpr int kMaxEdgeCells = 1000;
+
+// The part of a range that an office sheet has (whole columns and the whole sheet reach further than an
+// office sheet may).
+CellRange withinSheet(const CellRange& range) {
+    return {range.first,
+            {std::min(range.last.row, kOfficeRows), std::min(range.last.column, kOfficeColumns)}};
+}
+
+// The cells along the inside of a range's edge, each once.
+std::vector<CellRef> edgeOf(const CellRange& range) {
+    std::vector<CellRef> cells;
+    for (int row = range.first.row; row <= range.last.row; ++row) {
+        for (int column = range.first.column; column <= range.last.column; ++column) {
+            const bool onEdge = row == range.first.row || row == range.last.row ||
+                                column == range.first.column || column == range.last.column;
+            if (onEdge) {
+                cells.push_back({row, column});
+            }
+        }
+    }
+    return cells;
 }
 
 Any valueOf(const CellValue& value) {
@@ -76,10 +103,9 @@ bool CalcWorksheet::run(const std::function<void()>& calls) const {
 }
 
 Reference<css::table::XCellRange> CalcWorksheet::rangeOf(const CellRange& range) const {
-    const int lastRow = std::min(range.last.row, kOfficeRows);
-    const int lastColumn = std::min(range.last.column, kOfficeColumns);
-    return sheet_->getCellRangeByPosition(range.first.column - 1, range.first.row - 1, lastColumn - 1,
-                                          lastRow - 1);
+    const CellRange part = withinSheet(range);
+    return sheet_->getCellRangeByPosition(part.first.column - 1, part.first.row - 1, part.last.column - 1,
+                                          part.last.row - 1);
 }
 
 QString CalcWorksheet::name() const {
@@ -221,16 +247,37 @@ void CalcWorksheet::merge(const CellRange& range) {
     run([&] { Reference<css::util::XMergeable>(rangeOf(range), UNO_QUERY_THROW)->merge(true); });
 }
 
-// The cursor grows to take in every merged range the range touches, so those are dissolved whole.
+CellRange CalcWorksheet::mergedAreaAround(const CellRange& range) const {
+    const Reference<css::sheet::XSheetCellCursor> cursor =
+        sheet_->createCursorByRange(Reference<css::sheet::XSheetCellRange>(rangeOf(range), UNO_QUERY_THROW));
+    cursor->collapseToMergedArea();
+    const css::table::CellRangeAddress area =
+        Reference<css::sheet::XCellRangeAddressable>(cursor, UNO_QUERY_THROW)->getRangeAddress();
+    return {{area.StartRow + 1, area.StartColumn + 1}, {area.EndRow + 1, area.EndColumn + 1}};
+}
+
+// Merged ranges inside the range are dissolved with it. One that reaches out of it crosses its edge,
+// so the edge's cells find it, and merged ranges beside the range stay. Around a very long edge (whole
+// columns) everything merged in the grown area is dissolved instead.
 void CalcWorksheet::unmerge(const CellRange& range) {
     if (!range.isValid()) {
         return;
     }
+    const CellRange sheetPart = withinSheet(range);
     run([&] {
-        const Reference<css::sheet::XSheetCellCursor> cursor = sheet_->createCursorByRange(
-            Reference<css::sheet::XSheetCellRange>(rangeOf(range), UNO_QUERY_THROW));
-        cursor->collapseToMergedArea();
-        Reference<css::util::XMergeable>(cursor, UNO_QUERY_THROW)->merge(false);
+        const CellRange grown = mergedAreaAround(sheetPart);
+        const int edgeCells = 2 * (sheetPart.last.row - sheetPart.first.row + sheetPart.last.column -
+                                   sheetPart.first.column + 2);
+        if (grown == sheetPart || edgeCells > kMaxEdgeCells) {
+            Reference<css::util::XMergeable>(rangeOf(grown), UNO_QUERY_THROW)->merge(false);
+            return;
+        }
+        for (const CellRef cell : edgeOf(sheetPart)) {
+            if (const CellRange area = mergedAreaAround({cell, cell}); area.first != area.last) {
+                Reference<css::util::XMergeable>(rangeOf(area), UNO_QUERY_THROW)->merge(false);
+            }
+        }
+        Reference<css::util::XMergeable>(rangeOf(sheetPart), UNO_QUERY_THROW)->merge(false);
     });
 }
 

@@ -45,9 +45,10 @@ class CalcWorksheet final : public Worksheet {
   private:
     // Runs bridge calls; a failure is dropped, as the writes have no result to carry it.
     bool run(const std::function<void()>& calls) const;
-    // The office's range for `range`, cut to the sheet's own size (whole columns and the whole sheet
-    // reach further than an office sheet may).
+    // The office's range for `range`, cut to the sheet's own size.
     css::uno::Reference<css::table::XCellRange> rangeOf(const CellRange& range) const;
+    // The range grown to take in whole every merged range it touches.
+    CellRange mergedAreaAround(const CellRange& range) const;
     void writeDayNumber(CellRef cell, double days, const QString& formatCode);
 
     CalcWorkbook& workbook_;

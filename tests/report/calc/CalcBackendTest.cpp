@@ -51,6 +51,10 @@ void writeProtocol(Worksheet& sheet) {
     sheet.merge({{5, 1}, {5, 3}});
     sheet.merge({{5, 2}, {6, 2}});
     sheet.merge({{5, 1}, {6, 2}});
+    // Only the merged range the new one overlaps goes, not the one beside it.
+    sheet.merge({{8, 2}, {10, 3}});
+    sheet.merge({{9, 1}, {10, 1}});
+    sheet.merge({{8, 1}, {8, 2}});
     sheet.setColumnWidth(1, 1, 20.0);
     sheet.autofitColumn(3);
     sheet.freezePanes({2, 1});
@@ -64,9 +68,12 @@ QJsonObject protocolExpectations() {
     };
     return {
         {u"sheetNames"_s, QJsonArray{u"Extra"_s, u"Protocol"_s, u"Protocol (2)"_s}},
-        {u"sheets"_s, QJsonObject{{u"Protocol"_s, QJsonObject{{u"merged"_s, QJsonArray{u"A5:B6"_s}},
-                                                              {u"frozen"_s, u"A2"_s}}},
-                                  {u"Protocol (2)"_s, QJsonObject{{u"merged"_s, QJsonArray{u"A5:B6"_s}}}}}},
+        {u"sheets"_s,
+         QJsonObject{
+             {u"Protocol"_s, QJsonObject{{u"merged"_s, QJsonArray{u"A5:B6"_s, u"A8:B8"_s, u"A9:A10"_s}},
+                                         {u"frozen"_s, u"A2"_s}}},
+             {u"Protocol (2)"_s,
+              QJsonObject{{u"merged"_s, QJsonArray{u"A5:B6"_s, u"A8:B8"_s, u"A9:A10"_s}}}}}},
         {u"cells"_s,
          QJsonArray{cell("A1", {{u"value"_s, u"Feature"_s},
                                 {u"bold"_s, true},
