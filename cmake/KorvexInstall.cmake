@@ -61,7 +61,33 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.veltrano.com/)
 # The libraries' packages come from the executables themselves; the host and the program meet on a
 # session bus, which a desktop session has and dbus-run-session makes elsewhere.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Two packages: the program, which runs without an office suite, and the Calc plugin, which brings
+# LibreOffice Calc with it and is only suggested.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL program)
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME korvex-tabulor)
+set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_DEBIAN_PROGRAM_FILE_NAME DEB-DEFAULT)
 # The toolbar's SVG icons need Qt's SVG image plugin, which is loaded, not linked.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "dbus-user-session | dbus-x11")
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS libqt6svg6)
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "dbus-user-session | dbus-x11")
+if(TARGET korvex_calc)
+    list(APPEND CPACK_COMPONENTS_ALL calc)
+    set(CPACK_DEBIAN_PROGRAM_PACKAGE_SUGGESTS korvex-tabulor-calc)
+    set(CPACK_DEBIAN_CALC_PACKAGE_NAME korvex-tabulor-calc)
+    set(CPACK_DEBIAN_CALC_FILE_NAME DEB-DEFAULT)
+    # The office is started, not linked: only the bridge's libraries come from the plugin itself.
+    set(CPACK_DEBIAN_CALC_PACKAGE_DEPENDS "korvex-tabulor (= ${PROJECT_VERSION}), libreoffice-calc")
+    set(CPACK_DEBIAN_CALC_DESCRIPTION "LibreOffice Calc plugin of KORVEX Tabulor
+With this plugin KORVEX Tabulor fills .xls and .ods report templates and
+shows the live protocol in LibreOffice Calc, which it starts with a
+private user profile of its own.")
+    # The plugin is loaded into the program, not linked; it finds the bridge's libraries in the
+    # office's own folder, where they find their neighbours.
+    configure_file(${dist}/korvex-tabulor-calc.lintian-overrides.in ${dist_out}/korvex-tabulor-calc @ONLY)
+    install(FILES ${dist_out}/korvex-tabulor-calc DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+            COMPONENT calc)
+    install(FILES ${dist_out}/changelog.gz ${dist}/copyright
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvex-tabulor-calc COMPONENT calc)
+endif()
 include(CPack)

@@ -11,6 +11,11 @@ package=$(scripts/package.sh "${1:-build/release}")
 echo "check-package: $package"
 
 lintian --fail-on error "$package"
+# The Calc plugin's package, built where the LibreOffice SDK is installed.
+plugin_package=${package/korvex-tabulor_/korvex-tabulor-calc_}
+if [[ -f $plugin_package ]]; then
+    lintian --fail-on error "$plugin_package"
+fi
 if [[ $(id -u) -eq 0 ]]; then
     dpkg --dry-run --install "$package" >/dev/null  # every dependency is known and installed here
 fi

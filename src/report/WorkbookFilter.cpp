@@ -14,6 +14,10 @@ QString workbookFilter(const QString& spreadsheetVersion) {
     if (spreadsheetVersion == u"12.0") {
         return QStringLiteral("Excel Workbook (*.xls; *.xlsx) (*.xls*)");
     }
+    // With the office suite installed the embedded engine fills .xlsx and .xlsm, the office .xls and .ods.
+    if (spreadsheetVersion.startsWith(u"LibreOffice ")) {
+        return QStringLiteral("Workbook (*.xlsx *.xlsm *.xls *.ods)");
+    }
     return {};
 }
 

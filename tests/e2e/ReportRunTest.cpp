@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace korvex {
 namespace {
@@ -230,6 +231,21 @@ TEST_F(ReportRunTest, AChangedPartProgramGoesToReportTwoAndAMissingMasterToNothi
     EXPECT_EQ(runTabulor({QStringLiteral("/a"), path("nomaster.xlsx"), layout}), 1);
     EXPECT_TRUE(messages_.contains(language_.text(LanguageTable::MessageBoxen, 30))) << qPrintable(messages_);
     EXPECT_EQ(test::readFile(path("nomaster.xlsx")), before);
+}
+
+// Without the office suite's plugin the program runs, and refuses an .xls template with the reason.
+TEST_F(ReportRunTest, WithoutTheOfficePluginAnXlsTemplateIsRefusedWithTheReason) {
+    const QString layout = layoutFile("layout.cfg", templateLayout());
+    test::writeFile(path("book.xls"), "the operator's workbook");
+    test::HostSimProcess host({QStringLiteral("--no-window"), programFile(1)});
+    ASSERT_TRUE(host.isOnBus()) << qPrintable(host.failure());
+    const QTemporaryDir noPlugin;
+    qputenv("KORVEX_TABULOR_OFFICE_PLUGIN_DIR", noPlugin.path().toUtf8());
+    const int status = runTabulor({QStringLiteral("/a"), path("book.xls"), layout});
+    qunsetenv("KORVEX_TABULOR_OFFICE_PLUGIN_DIR");
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(messages_.contains(language_.text(LanguageTable::MessageBoxen, 96))) << qPrintable(messages_);
+    EXPECT_EQ(test::readFile(path("book.xls")), "the operator's workbook");
 }
 
 }  // namespace

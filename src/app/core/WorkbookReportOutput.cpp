@@ -6,13 +6,21 @@
 #include "host/HostCallError.h"
 #include "host/HostPartProgram.h"
 #include "output/AsciiWriter.h"
+#include "report/ReportSpreadsheets.h"
 #include "report/layout/LayoutFile.h"
 #include "settings/SettingTexts.h"
+#include "util/LanguageTables.h"
 
 #include <QDateTime>
 #include <QLocale>
 
 namespace korvex {
+namespace {
+
+// MessageBoxen entry: the reason a template needs the office suite that is not installed.
+constexpr int kNoOfficeEntry = 96;
+
+}  // namespace
 
 bool WorkbookReportOutput::importLayout(const QString& layoutFile) {
     QString path = layoutFile;
@@ -22,6 +30,14 @@ bool WorkbookReportOutput::importLayout(const QString& layoutFile) {
 
 bool WorkbookReportOutput::fillReport(const QString& workbook, bool onlySelected,
                                       const Selection& selection) {
+    ReportSpreadsheets spreadsheets(
+        parts_.spreadsheets, parts_.office,
+        parts_.session.language.text(LanguageTable::MessageBoxen, kNoOfficeEntry));
+    return fillWith(spreadsheets.forTemplate(workbook), workbook, onlySelected, selection);
+}
+
+bool WorkbookReportOutput::fillWith(SpreadsheetBackend& spreadsheets, const QString& workbook,
+                                    bool onlySelected, const Selection& selection) {
     Session& session = parts_.session;
     PartProgramNames program;
     try {
@@ -42,7 +58,7 @@ bool WorkbookReportOutput::fillReport(const QString& workbook, bool onlySelected
     const ReportEnvironment environment{session.settings,
                                         session.language,
                                         parts_.user,
-                                        parts_.spreadsheets,
+                                        spreadsheets,
                                         {QDateTime::currentDateTime(), QLocale()},
                                         parts_.chooseSavePath};
     return korvex::fillReport({workbook, onlySelected, readOnlyChoice_}, sources, environment).saved;

@@ -17,9 +17,12 @@ class WorkbookReportOutput : public ReportOutput {
     struct Parts {
         Session& session;
         UserInteraction& user;
+        // The embedded engine, for .xlsx and .xlsm templates.
         SpreadsheetBackend& spreadsheets;
         // Asked for a name when the workbook was chosen read-only.
         SavePathChooser chooseSavePath;
+        // The office suite, for .xls and .ods templates; null when none is installed.
+        SpreadsheetBackend* office = nullptr;
     };
 
     explicit WorkbookReportOutput(Parts parts) : parts_(std::move(parts)) {}
@@ -29,6 +32,9 @@ class WorkbookReportOutput : public ReportOutput {
     void setReadOnlyChoice(bool readOnly) override { readOnlyChoice_ = readOnly; }
 
   private:
+    bool fillWith(SpreadsheetBackend& spreadsheets, const QString& workbook, bool onlySelected,
+                  const Selection& selection);
+
     Parts parts_;
     bool readOnlyChoice_ = false;
 };

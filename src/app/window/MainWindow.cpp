@@ -143,7 +143,8 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
         ownSpreadsheets_ = std::make_unique<xlsx::XlsxBackend>();
         ownReport_ = std::make_unique<WorkbookReportOutput>(WorkbookReportOutput::Parts{
             session_, *user_, *ownSpreadsheets_,
-            [this](const QString& filter) { return chooseReportSavePath(this, session_.language, filter); }});
+            [this](const QString& filter) { return chooseReportSavePath(this, session_.language, filter); },
+            outputs.office});
         outputs.report = ownReport_.get();
     }
     report_ = outputs.report;

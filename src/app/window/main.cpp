@@ -4,6 +4,7 @@
 #include "app/core/SpreadsheetVersion.h"
 #include "app/window/MainWindow.h"
 #include "host/HostConnector.h"
+#include "report/OfficeSuite.h"
 #include "report/xlsx/XlsxApplication.h"
 #include "settings/SettingsLocations.h"
 #include "util/ProgramFolder.h"
@@ -50,13 +51,19 @@ int main(int argc, char* argv[]) {
     session.settings.chooseRootFromUserSwitch();
 
     const std::unique_ptr<korvex::HostConnector> host = korvex::makePlatformHostConnector();
-    korvex::MainWindow window(session, {.host = *host});
+    // Without the office suite's plugin the program runs on with the embedded engine alone.
+    auto office = korvex::loadOfficeSuite(korvex::officePluginFolders());
+    auto* const officeSuite = std::get_if<korvex::OfficeSuite>(&office);
+    korvex::MainWindow window(session,
+                              {.host = *host, .office = officeSuite ? officeSuite->backend.get() : nullptr});
     QObject::connect(
         &window, &korvex::MainWindow::programEnded, &application,
         [](int status) { QCoreApplication::exit(status); }, Qt::QueuedConnection);
     window.load();
     korvex::xlsx::XlsxBackend spreadsheets;
-    session.spreadsheetVersion = korvex::probeSpreadsheetVersion(spreadsheets);
+    session.spreadsheetVersion = officeSuite && !officeSuite->version.isEmpty()
+                                     ? officeSuite->version
+                                     : korvex::probeSpreadsheetVersion(spreadsheets);
 
     const bool display = QGuiApplication::platformName() != u"offscreen";
     if (!display && !session.arguments.isUnattended()) {

@@ -398,8 +398,9 @@ ReportFillResult fillReport(const ReportRequest& request, ReportSources& sources
 QString generatedReportName(const QString& templatePath, const NamingMoment& moment) {
     const QString suffix = QFileInfo(templatePath).suffix();
     const QString base = suffix.isEmpty() ? templatePath : templatePath.chopped(suffix.size() + 1);
-    const bool keepsSuffix =
-        suffix.compare(u"xls", Qt::CaseInsensitive) == 0 || suffix.compare(u"xlsm", Qt::CaseInsensitive) == 0;
+    const bool keepsSuffix = suffix.compare(u"xls", Qt::CaseInsensitive) == 0 ||
+                             suffix.compare(u"xlsm", Qt::CaseInsensitive) == 0 ||
+                             suffix.compare(u"ods", Qt::CaseInsensitive) == 0;
     const QString date = moment.locale.toString(moment.now.date(), QLocale::ShortFormat);
     return QStringLiteral("%1__%2__%3.%4")
         .arg(base, fileNameSafe(date), timeText(moment.now.time()),

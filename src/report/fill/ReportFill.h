@@ -64,8 +64,8 @@ ReportFillResult fillReport(const ReportRequest& request, ReportSources& sources
                             const ReportEnvironment& environment);
 
 // The name an "only selected" report is saved under: the template's path without its extension,
-// "__", the short date, "__", the time as "hh.mm.ss" and the template's extension (".xlsx" for a
-// template without one), every character a file name cannot hold replaced by "-".
+// "__", the short date, "__", the time as "hh.mm.ss" and the template's extension when it is .xls,
+// .xlsm or .ods (".xlsx" otherwise), every character a file name cannot hold replaced by "-".
 QString generatedReportName(const QString& templatePath, const NamingMoment& moment);
 
 }  // namespace korvex

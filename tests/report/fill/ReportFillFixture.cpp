@@ -70,7 +70,7 @@ ReportFillResult ReportFillFixture::fill(const QString& templatePath, bool onlyS
     const ReportEnvironment environment{settings_.store(),
                                         language_,
                                         user_,
-                                        spreadsheets_,
+                                        *fillingBackend_,
                                         {now_, QLocale(QLocale::English, QLocale::UnitedStates)},
                                         [this](const QString& filter) {
                                             savePathFilters_.append(filter);

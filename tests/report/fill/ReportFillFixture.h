@@ -46,6 +46,8 @@ class ReportFillFixture : public ::testing::Test {
     LanguageTables language_;
     RecordingUserInteraction user_;
     xlsx::XlsxBackend spreadsheets_;
+    // The backend the next fills use.
+    SpreadsheetBackend* fillingBackend_ = &spreadsheets_;
     ValueTables values_;
     HeaderDataValues headerData_;
     QStringList entryTexts_;

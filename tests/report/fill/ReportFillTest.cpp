@@ -307,6 +307,8 @@ TEST(ReportNames, GeneratedNamesHoldNoCharacterAFileNameCannotHold) {
               QStringLiteral("/r/part.v2__02.01.26__03.04.05.xlsx"));
     EXPECT_EQ(generatedReportName(QStringLiteral("/r/part.XLSM"), moment),
               QStringLiteral("/r/part__02.01.26__03.04.05.XLSM"));
+    EXPECT_EQ(generatedReportName(QStringLiteral("/r/part.ods"), moment),
+              QStringLiteral("/r/part__02.01.26__03.04.05.ods"));
     const NamingMoment american{moment.now, QLocale(QLocale::English, QLocale::UnitedStates)};
     EXPECT_EQ(generatedReportName(QStringLiteral("/r/part"), american),
               QStringLiteral("/r/part__1-2-26__03.04.05.xlsx"));
@@ -314,6 +316,8 @@ TEST(ReportNames, GeneratedNamesHoldNoCharacterAFileNameCannotHold) {
     EXPECT_EQ(workbookFilter(QStringLiteral("12.0")),
               QStringLiteral("Excel Workbook (*.xls; *.xlsx) (*.xls*)"));
     EXPECT_EQ(workbookFilter(QStringLiteral("14.0")), QString());
+    EXPECT_EQ(workbookFilter(QStringLiteral("LibreOffice 7.4")),
+              QStringLiteral("Workbook (*.xlsx *.xlsm *.xls *.ods)"));
 }
 
 }  // namespace
