@@ -29,6 +29,9 @@ class SpreadsheetApplication {
     virtual void showNormal() = 0;
     // Places the window's frame, in screen pixels.
     virtual void setWindowGeometry(const QRect& frame) = 0;
+    // Off, the windows stop repainting after every change; many changes in a row then cost far less.
+    // Switched on again, they show everything changed meanwhile.
+    virtual void setScreenUpdating(bool on) = 0;
 
     // Open errors (missing file, damaged or unsupported format) come back as an error text.
     virtual SpreadsheetResult<Workbook*> open(const QString& path) = 0;

@@ -14,6 +14,7 @@ class UnavailableApplication final : public SpreadsheetApplication {
     void setCaption(const QString&) override {}
     void showNormal() override {}
     void setWindowGeometry(const QRect&) override {}
+    void setScreenUpdating(bool) override {}
     SpreadsheetResult<Workbook*> open(const QString&) override { return failure(); }
     SpreadsheetResult<Workbook*> addWorkbook() override { return failure(); }
     SpreadsheetStatus closeAll() override { return {}; }

@@ -148,6 +148,14 @@ void CalcApplication::setWindowGeometry(const QRect& frame) {
     });
 }
 
+void CalcApplication::setScreenUpdating(bool on) {
+    if (on == screenUpdating_) {
+        return;
+    }
+    screenUpdating_ = on;
+    forEachWindow([on](CalcWorkbook& workbook) { workbook.lockControllers(!on); });
+}
+
 SpreadsheetResult<Workbook*> CalcApplication::open(const QString& path) {
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {

@@ -30,6 +30,7 @@ class CalcApplication final : public SpreadsheetApplication {
     void setCaption(const QString& caption) override;
     void showNormal() override;
     void setWindowGeometry(const QRect& frame) override;
+    void setScreenUpdating(bool on) override;
 
     SpreadsheetResult<Workbook*> open(const QString& path) override;
     SpreadsheetResult<Workbook*> addWorkbook() override;
@@ -51,6 +52,7 @@ class CalcApplication final : public SpreadsheetApplication {
     CalcWorkbook* active_ = nullptr;
     bool visible_ = false;
     QString caption_;
+    bool screenUpdating_ = true;
 };
 
 }  // namespace korvex::calc

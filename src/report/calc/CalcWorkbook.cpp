@@ -125,6 +125,17 @@ Reference<css::frame::XFrame> CalcWorkbook::frame() const {
     return frame;
 }
 
+void CalcWorkbook::lockControllers(bool locked) {
+    static_cast<void>(bridgeFailure(*office_, [&] {
+        const Reference<css::frame::XModel> model(document_, UNO_QUERY_THROW);
+        if (locked) {
+            model->lockControllers();
+        } else {
+            model->unlockControllers();
+        }
+    }));
+}
+
 Reference<css::sheet::XSpreadsheet> CalcWorkbook::activeUnoSheet() const {
     Reference<css::sheet::XSpreadsheet> active;
     static_cast<void>(bridgeFailure(*office_, [&] {

@@ -40,6 +40,8 @@ class CalcWorkbook final : public Workbook {
     // What the worksheets and the application reach the office through.
     OfficeInstance& office() const { return *office_; }
     css::uno::Reference<css::frame::XFrame> frame() const;
+    // Locked, the document's views stop repainting until it is unlocked.
+    void lockControllers(bool locked);
     // Shows `sheet` in the workbook's view.
     void activate(const css::uno::Reference<css::sheet::XSpreadsheet>& sheet);
     css::uno::Reference<css::sheet::XSpreadsheet> activeUnoSheet() const;

@@ -134,9 +134,12 @@ void LiveProtocol::writeBatch() {
         return;
     }
     const std::size_t count = std::min(queue_.size(), kMostLinesPerBatch);
+    // The window shows the whole batch at once instead of repainting after every change.
+    spreadsheet_->setScreenUpdating(false);
     const std::size_t written = sheet_.append(std::span(queue_).first(count));
     queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(count));
     sheet_.refreshColumns();
+    spreadsheet_->setScreenUpdating(true);
     columnsDue_ = false;
     if (written > 0) {
         Q_EMIT rowsWritten(sheet_.lastRow());

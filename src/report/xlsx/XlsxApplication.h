@@ -24,6 +24,7 @@ class XlsxApplication final : public SpreadsheetApplication {
     void setCaption(const QString&) override {}
     void showNormal() override {}
     void setWindowGeometry(const QRect&) override {}
+    void setScreenUpdating(bool) override {}
 
     SpreadsheetResult<Workbook*> open(const QString& path) override;
     SpreadsheetResult<Workbook*> addWorkbook() override;

@@ -89,6 +89,9 @@ TEST_F(LiveProtocolTest, ARunIsTakenAtOnceAndReachesTheSheetInBatchesInItsOrder)
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return protocol->queuedLines() == 0; }, kWaitMs));
     EXPECT_EQ(batches.size(), 1);
+    // The batch was written without repainting in between, and the window repaints again.
+    EXPECT_EQ(office_.window->updatesHeld, 1);
+    EXPECT_TRUE(office_.window->screenUpdating);
     EXPECT_EQ(columnA(*protocol), executedColumnA());
     const Worksheet& sheet = sheetOf(*protocol);
     EXPECT_EQ(sheet.readText({3, 3}), "10.013");

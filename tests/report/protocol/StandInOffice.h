@@ -14,6 +14,9 @@ struct OfficeWindow {
     QString caption;
     QRect frame;
     bool released = false;
+    // Times the window was switched to not repainting, and whether it repaints now.
+    int updatesHeld = 0;
+    bool screenUpdating = true;
 };
 
 // An office suite played by the embedded engine: its workbooks are real, its window is recorded,
@@ -30,6 +33,10 @@ class StandInApplication final : public SpreadsheetApplication {
     void setCaption(const QString& caption) override { window_->caption = caption; }
     void showNormal() override { window_->shownNormal = true; }
     void setWindowGeometry(const QRect& frame) override { window_->frame = frame; }
+    void setScreenUpdating(bool on) override {
+        window_->updatesHeld += on ? 0 : 1;
+        window_->screenUpdating = on;
+    }
     SpreadsheetResult<Workbook*> open(const QString& path) override { return engine_.open(path); }
     SpreadsheetResult<Workbook*> addWorkbook() override { return engine_.addWorkbook(); }
     SpreadsheetStatus closeAll() override { return engine_.closeAll(); }
