@@ -47,18 +47,16 @@ FormatChange boldFont() {
     return change;
 }
 
-// An empty text or a missing value leaves its cell empty.
+// An empty text or a missing value leaves its cell empty. The rows are new, so the empty cells are
+// written as empty texts: that clears a cell holding nothing anyway and keeps a batch one block,
+// which an office behind a bridge writes in one call.
 void appendCells(std::vector<CellValue>& cells, const ProtocolLine& line) {
-    if (line.text.isEmpty()) {
-        cells.emplace_back();
-    } else {
-        cells.emplace_back(line.text);
-    }
+    cells.emplace_back(line.text);
     for (const std::optional<double>& value : line.values) {
         if (value) {
             cells.emplace_back(*value);
         } else {
-            cells.emplace_back();
+            cells.emplace_back(QString());
         }
     }
 }
