@@ -243,8 +243,21 @@ void CalcWorksheet::merge(const CellRange& range) {
     if (!range.isValid() || range.first == range.last) {
         return;
     }
-    unmerge(range);
-    run([&] { Reference<css::util::XMergeable>(rangeOf(range), UNO_QUERY_THROW)->merge(true); });
+    // The office refuses to merge over merged cells. Where no merged range starts inside, the merge is
+    // tried at once, and it took when one starts there now; only otherwise are the merged ranges
+    // around it looked for and dissolved, which costs many more calls over the bridge.
+    bool merged = false;
+    run([&] {
+        const Reference<css::util::XMergeable> cells(rangeOf(range), UNO_QUERY_THROW);
+        if (!cells->getIsMerged()) {
+            cells->merge(true);
+            merged = cells->getIsMerged();
+        }
+    });
+    if (!merged) {
+        unmerge(range);
+        run([&] { Reference<css::util::XMergeable>(rangeOf(range), UNO_QUERY_THROW)->merge(true); });
+    }
 }
 
 CellRange CalcWorksheet::mergedAreaAround(const CellRange& range) const {
