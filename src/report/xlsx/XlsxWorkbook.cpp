@@ -306,9 +306,9 @@ QStringList XlsxWorkbook::sheetNames() const {
     return names;
 }
 
-SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorkbook::parseSheet(const QByteArray& bytes,
+SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorkbook::parseSheet(QByteArray bytes,
                                                                            const QString& part) {
-    return XlsxWorksheet::load({*this, *strings_, *styles_, dateSystem()}, bytes, part);
+    return XlsxWorksheet::load({*this, *strings_, *styles_, dateSystem()}, std::move(bytes), part);
 }
 
 XlsxWorksheet* XlsxWorkbook::loadSheet(SheetEntry& entry) {
@@ -317,7 +317,7 @@ XlsxWorksheet* XlsxWorkbook::loadSheet(SheetEntry& entry) {
     }
     SpreadsheetResult<QByteArray> bytes = package_.read(entry.part);
     SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> sheet =
-        bytes ? parseSheet(*bytes, entry.part) : SpreadsheetError{bytes.error()};
+        bytes ? parseSheet(std::move(*bytes), entry.part) : SpreadsheetError{bytes.error()};
     if (sheet) {
         entry.sheet = std::move(*sheet);
     } else {
@@ -427,12 +427,12 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
     if (SpreadsheetStatus copyable = cloner.checkCopyable(original->part); !copyable) {
         return failureOf(copyable, SpreadsheetErrorKind::SheetNotCopyable);
     }
-    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = original->sheet->duplicate();
+    const QString part =
+        freePartName(original->part, [&](const QString& name) { return package_.contains(name); });
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = original->sheet->duplicate(part);
     if (!copy) {
         return failureOf(copy, SpreadsheetErrorKind::SheetNotCopyable);
     }
-    const QString part =
-        freePartName(original->part, [&](const QString& name) { return package_.contains(name); });
     if (SpreadsheetStatus cloned = cloner.cloneRelationships(original->part, part); !cloned) {
         return failureOf(cloned, SpreadsheetErrorKind::SheetNotCopyable);
     }
