@@ -16,20 +16,24 @@ SpreadsheetError zipError(const QString& what, zip_error_t* error) {
     return {QStringLiteral("%1: %2").arg(what, QString::fromUtf8(zip_error_strerror(error)))};
 }
 
-// Reads all bytes of an open zip source.
+// Reads all bytes of a zip source into one array of their size: growing an array piece by piece
+// would hold a large package twice over while it moves.
 SpreadsheetResult<QByteArray> drainSource(zip_source_t* source) {
-    if (zip_source_open(source) < 0) {
+    zip_stat_t stat;
+    if (zip_source_stat(source, &stat) < 0 || (stat.valid & ZIP_STAT_SIZE) == 0 ||
+        zip_source_open(source) < 0) {
         return zipError(QStringLiteral("cannot read the written package"), zip_source_error(source));
     }
-    QByteArray bytes;
-    char buffer[64 * 1024];
+    QByteArray bytes(static_cast<qsizetype>(stat.size), Qt::Uninitialized);
+    qsizetype filled = 0;
     zip_int64_t count = 0;
-    while ((count = zip_source_read(source, buffer, sizeof buffer)) > 0) {
-        bytes.append(buffer, static_cast<qsizetype>(count));
+    while (filled < bytes.size() &&
+           (count = zip_source_read(source, bytes.data() + filled,
+                                    static_cast<zip_uint64_t>(bytes.size() - filled))) > 0) {
+        filled += static_cast<qsizetype>(count);
     }
-    const bool failed = count < 0;
     zip_source_close(source);
-    if (failed) {
+    if (filled != bytes.size()) {
         return zipError(QStringLiteral("cannot read the written package"), zip_source_error(source));
     }
     return bytes;
