@@ -516,7 +516,8 @@ void XlsxWorkbook::markSelectedTabs() {
     for (const auto& entry : sheets_) {
         const bool selected = entry.get() == active_;
         if (!entry->sheet && entry->isWorksheet) {
-            SpreadsheetResult<QByteArray> bytes = package_.read(entry->part);
+            // The sheet views precede the cells, so the head of the part is enough.
+            SpreadsheetResult<QByteArray> bytes = package_.readUntil(entry->part, "sheetData");
             const bool markedSelected =
                 bytes && (bytes->contains("tabSelected=\"1\"") || bytes->contains("tabSelected=\"true\""));
             if (selected == markedSelected) {
