@@ -282,9 +282,15 @@ void XlsxWorkbook::SheetEntry::takeName(const QString& newName) {
 }
 
 XlsxWorkbook::SheetEntry* XlsxWorkbook::find(const QString& name) const {
-    const QString folded = name.toCaseFolded();
-    const auto found = std::ranges::find_if(
-        sheets_, [&](const std::unique_ptr<SheetEntry>& entry) { return entry->foldedName == folded; });
+    // Names are unique ignoring case, so a name given as it is written is the one; callers mostly give
+    // it so, and case folding costs more than the rest of a lookup.
+    auto found =
+        std::ranges::find(sheets_, name, [](const auto& entry) -> const QString& { return entry->name; });
+    if (found == sheets_.end()) {
+        const QString folded = name.toCaseFolded();
+        found = std::ranges::find(sheets_, folded,
+                                  [](const auto& entry) -> const QString& { return entry->foldedName; });
+    }
     return found == sheets_.end() ? nullptr : found->get();
 }
 
