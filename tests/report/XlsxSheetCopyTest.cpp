@@ -224,5 +224,57 @@ TEST_F(XlsxSheetCopyTest, RelationshipPartsOfCopiesGetAContentTypeWhereThePackag
     }
 }
 
+// A copy is parsed from the master as it would be saved, and sheets keep cell texts inside their
+// elements: texts with escapes, blanks, CDATA and mixed content must come out as they went in, and the
+// copy must carry what was written into the master before it was copied, but nothing after.
+TEST_F(XlsxSheetCopyTest, TheCopyIsWrittenAsTheMasterIsAndLaterChangesStayWithTheirOwnSheet) {
+    const QByteArray master =
+        R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+        R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
+        R"(<dimension ref="A1:C3"/><sheetViews><sheetView workbookViewId="0"/></sheetViews><sheetData>)"
+        R"(<row r="1"><c r="A1" t="inlineStr"><is><t>a &amp; b &lt;c&gt; "quoted"</t></is></c>)"
+        R"(<c r="B1" t="inlineStr"><is><t xml:space="preserve">  two  blanks  </t></is></c>)"
+        R"(<c r="C1"><v>3.25</v></c></row>)"
+        R"(<row r="2"><c r="A2" t="inlineStr"><is><r><t xml:space="preserve">   </t></r>)"
+        R"(<r><rPr><b/></rPr><t>bold</t></r></is></c><c r="B2"><f>A1&amp;"&lt;x&gt;"</f></c></row>)"
+        R"(<row r="3"><c r="A3" t="inlineStr"><is><t><![CDATA[in <cdata> & kept]]></t></is></c></row>)"
+        R"(</sheetData><extLst><ext uri="{0}" xmlns:x="urn:x"><x:note x:say="&quot;hi&quot;">)"
+        R"(mixed <x:b/> tail</x:note></ext></extLst></worksheet>)";
+    auto workbook = XlsxWorkbook::fromBytes(
+        test::changedFixture(QStringLiteral("template-libreoffice.xlsx"), [&](xlsx::ZipPackage& package) {
+            package.write(QStringLiteral("xl/worksheets/sheet2.xml"), master);
+        }));
+    ASSERT_TRUE(workbook) << workbook.error().toStdString();
+    Worksheet* original = (*workbook)->sheet(QStringLiteral("Master"));
+    ASSERT_NE(original, nullptr);
+    original->writeNumber({4, 4}, 7.5);
+    auto copy = (*workbook)->copySheetAfter(QStringLiteral("Master"), QStringLiteral("Master"));
+    ASSERT_TRUE(copy) << copy.error().toStdString();
+    const QString path = saved(**workbook);
+    const QByteArray savedMaster = part(path, "xl/worksheets/sheet2.xml");
+    EXPECT_EQ(part(path, "xl/worksheets/sheet3.xml"), savedMaster);
+    for (const char* kept :
+         {R"(<t>a &amp; b &lt;c&gt; "quoted"</t>)", R"(<t xml:space="preserve">  two  blanks  </t>)",
+          R"(<r><t xml:space="preserve">   </t></r>)", R"(<![CDATA[in <cdata> & kept]]>)",
+          R"(<f>A1&amp;"&lt;x&gt;"</f>)", R"(<x:note x:say="&quot;hi&quot;">mixed <x:b/> tail</x:note>)",
+          R"(<c r="D4"><v>7.5</v></c>)"}) {
+        EXPECT_TRUE(savedMaster.contains(kept)) << kept;
+    }
+    (*copy)->writeText({1, 3}, QStringLiteral("copy"));
+    original->writeNumber({1, 1}, 1);
+    auto reopened = XlsxWorkbook::open(saved(**workbook));
+    ASSERT_TRUE(reopened);
+    Worksheet* reopenedMaster = (*reopened)->sheet(QStringLiteral("Master"));
+    Worksheet* reopenedCopy = (*reopened)->sheet(QStringLiteral("Master (2)"));
+    ASSERT_TRUE(reopenedMaster && reopenedCopy);
+    EXPECT_EQ(reopenedMaster->readText({1, 3}), u"3.25");
+    EXPECT_EQ(reopenedMaster->readText({1, 1}), u"1");
+    EXPECT_EQ(reopenedCopy->readText({1, 3}), u"copy");
+    EXPECT_EQ(reopenedCopy->readText({1, 1}), u"a & b <c> \"quoted\"");
+    EXPECT_EQ(reopenedCopy->readText({2, 1}), u"   bold");
+    EXPECT_EQ(reopenedCopy->readText({3, 1}), u"in <cdata> & kept");
+    EXPECT_EQ(reopenedCopy->readText({4, 4}), u"7.5");
+}
+
 }  // namespace
 }  // namespace korvex

@@ -109,6 +109,41 @@ TEST_F(XlsxWorkbookTest, KeepsEveryPartItDoesNotTouchByteForByte) {
               test::partOf(original, QStringLiteral("xl/worksheets/sheet1.xml")));
 }
 
+// Saving looks for the selected-tab mark of sheets it never loaded in the head of their parts only. A
+// sheet whose mark is right stays as it came; one whose mark is wrong is loaded and rewritten whole.
+TEST_F(XlsxWorkbookTest, FindsTheTabMarkOfSheetsItNeverLoadedBeyondALongHead) {
+    QByteArray master =
+        R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
+        R"(<sheetPr codeName=")" +
+        QByteArray(20000, 'x') +
+        R"("/><sheetViews><sheetView tabSelected="1" workbookViewId="0"/></sheetViews><sheetData>)";
+    for (int row = 1; row <= 3000; ++row) {
+        master +=
+            "<row r=\"" + QByteArray::number(row) + "\"><c><v>" + QByteArray::number(row) + "</v></c></row>";
+    }
+    master += "</sheetData></worksheet>";
+    const auto withMarkedMaster = [&](const char* activeTab) {
+        return test::changedFixture(u"template-libreoffice.xlsx"_s, [&](xlsx::ZipPackage& package) {
+            package.write(u"xl/worksheets/sheet2.xml"_s, master);
+            QByteArray book = *package.read(u"xl/workbook.xml"_s);
+            package.write(u"xl/workbook.xml"_s, book.replace("activeTab=\"0\"", activeTab));
+        });
+    };
+
+    auto activeMaster = XlsxWorkbook::fromBytes(withMarkedMaster("activeTab=\"1\""));
+    ASSERT_TRUE(activeMaster);
+    ASSERT_TRUE((*activeMaster)->saveAs(file("master.xlsx")));
+    EXPECT_EQ(test::partOf(file("master.xlsx"), u"xl/worksheets/sheet2.xml"_s), master);
+
+    auto activeCover = XlsxWorkbook::fromBytes(withMarkedMaster("activeTab=\"0\""));
+    ASSERT_TRUE(activeCover);
+    ASSERT_TRUE((*activeCover)->saveAs(file("cover.xlsx")));
+    EXPECT_FALSE(test::partOf(file("cover.xlsx"), u"xl/worksheets/sheet2.xml"_s).contains("tabSelected"));
+    auto reopened = reopen(file("cover.xlsx"));
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(reopened->sheet(u"Master"_s)->readText({3000, 1}), u"3000");
+}
+
 TEST_F(XlsxWorkbookTest, MakesEachDerivedStyleAndSharedStringOnceAndKeepsBlanks) {
     auto workbook = reopen(test::xlsxFixture(QStringLiteral("template-libreoffice.xlsx")));
     ASSERT_TRUE(workbook);

@@ -282,9 +282,15 @@ void XlsxWorkbook::SheetEntry::takeName(const QString& newName) {
 }
 
 XlsxWorkbook::SheetEntry* XlsxWorkbook::find(const QString& name) const {
-    const QString folded = name.toCaseFolded();
-    const auto found = std::ranges::find_if(
-        sheets_, [&](const std::unique_ptr<SheetEntry>& entry) { return entry->foldedName == folded; });
+    // Names are unique ignoring case, so a name given as it is written is the one; callers mostly give
+    // it so, and case folding costs more than the rest of a lookup.
+    auto found =
+        std::ranges::find(sheets_, name, [](const auto& entry) -> const QString& { return entry->name; });
+    if (found == sheets_.end()) {
+        const QString folded = name.toCaseFolded();
+        found = std::ranges::find(sheets_, folded,
+                                  [](const auto& entry) -> const QString& { return entry->foldedName; });
+    }
     return found == sheets_.end() ? nullptr : found->get();
 }
 
@@ -306,9 +312,9 @@ QStringList XlsxWorkbook::sheetNames() const {
     return names;
 }
 
-SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorkbook::parseSheet(const QByteArray& bytes,
+SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorkbook::parseSheet(QByteArray bytes,
                                                                            const QString& part) {
-    return XlsxWorksheet::load({*this, *strings_, *styles_, dateSystem()}, bytes, part);
+    return XlsxWorksheet::load({*this, *strings_, *styles_, dateSystem()}, std::move(bytes), part);
 }
 
 XlsxWorksheet* XlsxWorkbook::loadSheet(SheetEntry& entry) {
@@ -317,7 +323,7 @@ XlsxWorksheet* XlsxWorkbook::loadSheet(SheetEntry& entry) {
     }
     SpreadsheetResult<QByteArray> bytes = package_.read(entry.part);
     SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> sheet =
-        bytes ? parseSheet(*bytes, entry.part) : SpreadsheetError{bytes.error()};
+        bytes ? parseSheet(std::move(*bytes), entry.part) : SpreadsheetError{bytes.error()};
     if (sheet) {
         entry.sheet = std::move(*sheet);
     } else {
@@ -427,12 +433,12 @@ SpreadsheetResult<Worksheet*> XlsxWorkbook::copySheetAfter(const QString& source
     if (SpreadsheetStatus copyable = cloner.checkCopyable(original->part); !copyable) {
         return failureOf(copyable, SpreadsheetErrorKind::SheetNotCopyable);
     }
-    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = original->sheet->duplicate();
+    const QString part =
+        freePartName(original->part, [&](const QString& name) { return package_.contains(name); });
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> copy = original->sheet->duplicate(part);
     if (!copy) {
         return failureOf(copy, SpreadsheetErrorKind::SheetNotCopyable);
     }
-    const QString part =
-        freePartName(original->part, [&](const QString& name) { return package_.contains(name); });
     if (SpreadsheetStatus cloned = cloner.cloneRelationships(original->part, part); !cloned) {
         return failureOf(cloned, SpreadsheetErrorKind::SheetNotCopyable);
     }
@@ -516,7 +522,8 @@ void XlsxWorkbook::markSelectedTabs() {
     for (const auto& entry : sheets_) {
         const bool selected = entry.get() == active_;
         if (!entry->sheet && entry->isWorksheet) {
-            SpreadsheetResult<QByteArray> bytes = package_.read(entry->part);
+            // The sheet views precede the cells, so the head of the part is enough.
+            SpreadsheetResult<QByteArray> bytes = package_.readUntil(entry->part, "sheetData");
             const bool markedSelected =
                 bytes && (bytes->contains("tabSelected=\"1\"") || bytes->contains("tabSelected=\"true\""));
             if (selected == markedSelected) {

@@ -74,8 +74,7 @@ class XlsxWorkbook final : public Workbook, private SheetOwner {
     DateSystem dateSystem() const;
     SpreadsheetStatus checkNewName(const QString& name, const SheetEntry* renamed) const;
     XlsxWorksheet* loadSheet(SheetEntry& entry);
-    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> parseSheet(const QByteArray& bytes,
-                                                                 const QString& part);
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> parseSheet(QByteArray bytes, const QString& part);
     SheetEntry& insertSheet(int position, const QString& name, const QString& part,
                             std::unique_ptr<XlsxWorksheet> sheet);
     QString relationshipPrefix();

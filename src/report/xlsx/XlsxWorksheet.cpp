@@ -54,12 +54,15 @@ void setStyle(pugi::xml_node node, const char* attribute, int style) {
 
 }  // namespace
 
-SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::load(Context context,
-                                                                      const QByteArray& bytes,
+SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::load(Context context, QByteArray bytes,
                                                                       const QString& partName) {
     std::unique_ptr<XlsxWorksheet> sheet(new XlsxWorksheet(context));
-    if (SpreadsheetStatus parsed = parseSpreadsheetXml(sheet->document_, bytes, partName, "worksheet");
-        !parsed) {
+    sheet->text_ = std::move(bytes);
+    SpreadsheetStatus parsed = parseXmlInPlace(sheet->document_, sheet->text_, partName);
+    if (parsed) {
+        parsed = checkSpreadsheetRoot(sheet->document_, partName, "worksheet");
+    }
+    if (!parsed) {
         return SpreadsheetError{parsed.error()};
     }
     const pugi::xml_node sheetData = childInOrder(sheet->root(), "sheetData", kWorksheetOrder);
@@ -72,13 +75,8 @@ SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::load(Context co
     return sheet;
 }
 
-SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::duplicate() const {
-    std::unique_ptr<XlsxWorksheet> copy(new XlsxWorksheet(context_));
-    copy->document_.reset(document_);
-    if (SpreadsheetStatus indexed = copy->cells_.index(copy->root().child("sheetData")); !indexed) {
-        return SpreadsheetError{indexed.error()};
-    }
-    return copy;
+SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> XlsxWorksheet::duplicate(const QString& partName) {
+    return load(context_, serialize(), partName);
 }
 
 QString XlsxWorksheet::name() const {

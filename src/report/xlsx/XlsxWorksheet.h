@@ -36,11 +36,14 @@ class XlsxWorksheet final : public Worksheet {
         DateSystem dates = DateSystem::From1900;
     };
 
-    static SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> load(Context context, const QByteArray& bytes,
+    // Parses the part inside `bytes`, which the sheet keeps: its DOM points into them.
+    static SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> load(Context context, QByteArray bytes,
                                                                   const QString& partName);
 
-    // A copy of the sheet's content, for a copy of the sheet; it shares the workbook's context.
-    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> duplicate() const;
+    // A copy of the sheet's content, for a copy of the sheet; it shares the workbook's context. The
+    // copy is parsed from the sheet as it would be saved: that costs no more time than copying the
+    // DOM and much less memory, since the copy's names and values stay in its own text.
+    SpreadsheetResult<std::unique_ptr<XlsxWorksheet>> duplicate(const QString& partName);
 
     QString name() const override;
     SpreadsheetStatus rename(const QString& newName) override;
@@ -85,6 +88,8 @@ class XlsxWorksheet final : public Worksheet {
     std::vector<CellRange> mergedRanges() const;
 
     Context context_;
+    // The part's text as loaded, which the DOM's names and values point into.
+    QByteArray text_;
     pugi::xml_document document_;
     SheetCells cells_;
 };

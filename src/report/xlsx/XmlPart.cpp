@@ -8,6 +8,10 @@ namespace {
 
 constexpr unsigned kParseOptions =
     pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+// Large parts also keep an element's text in the element instead of a text node of its own: a cell
+// value then costs one node less. The engine reads and writes texts only through xml_text, which
+// sees both alike, and they are written back the same.
+constexpr unsigned kInPlaceParseOptions = kParseOptions | pugi::parse_embed_pcdata;
 
 struct ByteWriter : pugi::xml_writer {
     QByteArray bytes;
@@ -42,6 +46,16 @@ std::string prefixBoundTo(pugi::xml_node element, std::string_view namespaceUri)
     return {};
 }
 
+SpreadsheetStatus statusOf(const pugi::xml_parse_result& result, const pugi::xml_document& document,
+                           const QString& partName) {
+    if (!result || !document.document_element()) {
+        return SpreadsheetError{QStringLiteral("the part \"%1\" is not well-formed XML (%2 at byte %3)")
+                                    .arg(partName, QString::fromUtf8(result.description()))
+                                    .arg(result.offset)};
+    }
+    return {};
+}
+
 }  // namespace
 
 void makeNamespaceDefault(pugi::xml_document& document, std::string_view namespaceUri) {
@@ -56,21 +70,19 @@ void makeNamespaceDefault(pugi::xml_document& document, std::string_view namespa
 }
 
 SpreadsheetStatus parseXml(pugi::xml_document& document, const QByteArray& bytes, const QString& partName) {
-    const pugi::xml_parse_result result = document.load_buffer(
-        bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions, pugi::encoding_utf8);
-    if (!result || !document.document_element()) {
-        return SpreadsheetError{QStringLiteral("the part \"%1\" is not well-formed XML (%2 at byte %3)")
-                                    .arg(partName, QString::fromUtf8(result.description()))
-                                    .arg(result.offset)};
-    }
-    return {};
+    return statusOf(document.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions,
+                                         pugi::encoding_utf8),
+                    document, partName);
 }
 
-SpreadsheetStatus parseSpreadsheetXml(pugi::xml_document& document, const QByteArray& bytes,
-                                      const QString& partName, std::string_view rootName) {
-    if (SpreadsheetStatus parsed = parseXml(document, bytes, partName); !parsed) {
-        return parsed;
-    }
+SpreadsheetStatus parseXmlInPlace(pugi::xml_document& document, QByteArray& text, const QString& partName) {
+    return statusOf(document.load_buffer_inplace(text.data(), static_cast<size_t>(text.size()),
+                                                 kInPlaceParseOptions, pugi::encoding_utf8),
+                    document, partName);
+}
+
+SpreadsheetStatus checkSpreadsheetRoot(pugi::xml_document& document, const QString& partName,
+                                       std::string_view rootName) {
     makeNamespaceDefault(document, kSpreadsheetNamespace);
     const pugi::xml_node root = document.document_element();
     if (std::string_view(root.name()) != rootName ||
@@ -80,6 +92,14 @@ SpreadsheetStatus parseSpreadsheetXml(pugi::xml_document& document, const QByteA
                                     .arg(partName)};
     }
     return {};
+}
+
+SpreadsheetStatus parseSpreadsheetXml(pugi::xml_document& document, const QByteArray& bytes,
+                                      const QString& partName, std::string_view rootName) {
+    if (SpreadsheetStatus parsed = parseXml(document, bytes, partName); !parsed) {
+        return parsed;
+    }
+    return checkSpreadsheetRoot(document, partName, rootName);
 }
 
 QByteArray serializeXml(const pugi::xml_document& document) {

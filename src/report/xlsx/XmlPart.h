@@ -21,6 +21,14 @@ inline constexpr std::string_view kSpreadsheetNamespace =
 // transitional SpreadsheetML namespace without prefix.
 SpreadsheetStatus parseSpreadsheetXml(pugi::xml_document& document, const QByteArray& bytes,
                                       const QString& partName, std::string_view rootName);
+// Parses an XML part inside `text` itself: the document keeps pointing into those bytes, so `text`
+// must outlive it unchanged. A large part is then not held twice. Element texts are kept in their
+// elements (read and write them through xml_text).
+SpreadsheetStatus parseXmlInPlace(pugi::xml_document& document, QByteArray& text, const QString& partName);
+// Fails unless the root element of a parsed part is `rootName` in the transitional SpreadsheetML
+// namespace, after that namespace was made the default (see makeNamespaceDefault).
+SpreadsheetStatus checkSpreadsheetRoot(pugi::xml_document& document, const QString& partName,
+                                       std::string_view rootName);
 // Writers may bind a part's namespace to a prefix (<x:workbook xmlns:x="...main">), which means the
 // same as the default namespace. The elements of that namespace lose the prefix, so that the engine
 // finds them by their plain names and writes them without it.

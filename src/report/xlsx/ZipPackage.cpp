@@ -11,25 +11,31 @@ namespace {
 
 // Fast deflate: the workbooks the program writes are small, saving time matters more than bytes.
 constexpr zip_uint32_t kCompressionLevel = 1;
+// How much of a part is inflated at a time while looking for a marker near its head.
+constexpr qsizetype kHeadStep = 16 * 1024;
 
 SpreadsheetError zipError(const QString& what, zip_error_t* error) {
     return {QStringLiteral("%1: %2").arg(what, QString::fromUtf8(zip_error_strerror(error)))};
 }
 
-// Reads all bytes of an open zip source.
+// Reads all bytes of a zip source into one array of their size: growing an array piece by piece
+// would hold a large package twice over while it moves.
 SpreadsheetResult<QByteArray> drainSource(zip_source_t* source) {
-    if (zip_source_open(source) < 0) {
+    zip_stat_t stat;
+    if (zip_source_stat(source, &stat) < 0 || (stat.valid & ZIP_STAT_SIZE) == 0 ||
+        zip_source_open(source) < 0) {
         return zipError(QStringLiteral("cannot read the written package"), zip_source_error(source));
     }
-    QByteArray bytes;
-    char buffer[64 * 1024];
+    QByteArray bytes(static_cast<qsizetype>(stat.size), Qt::Uninitialized);
+    qsizetype filled = 0;
     zip_int64_t count = 0;
-    while ((count = zip_source_read(source, buffer, sizeof buffer)) > 0) {
-        bytes.append(buffer, static_cast<qsizetype>(count));
+    while (filled < bytes.size() &&
+           (count = zip_source_read(source, bytes.data() + filled,
+                                    static_cast<zip_uint64_t>(bytes.size() - filled))) > 0) {
+        filled += static_cast<qsizetype>(count);
     }
-    const bool failed = count < 0;
     zip_source_close(source);
-    if (failed) {
+    if (filled != bytes.size()) {
         return zipError(QStringLiteral("cannot read the written package"), zip_source_error(source));
     }
     return bytes;
@@ -158,6 +164,10 @@ bool ZipPackage::contains(const QString& part) const {
 }
 
 SpreadsheetResult<QByteArray> ZipPackage::read(const QString& part) const {
+    return readUntil(part, {});
+}
+
+SpreadsheetResult<QByteArray> ZipPackage::readUntil(const QString& part, QByteArrayView marker) const {
     const Entry* entry = find(part);
     if (entry == nullptr) {
         return SpreadsheetError{QStringLiteral("the package has no part \"%1\"").arg(part)};
@@ -168,10 +178,10 @@ SpreadsheetResult<QByteArray> ZipPackage::read(const QString& part) const {
     if (entry->replacement) {
         return *entry->replacement;
     }
-    return readSource(*entry);
+    return readSource(*entry, marker);
 }
 
-SpreadsheetResult<QByteArray> ZipPackage::readSource(const Entry& entry) const {
+SpreadsheetResult<QByteArray> ZipPackage::readSource(const Entry& entry, QByteArrayView marker) const {
     const QString& name = entry.name;
     const zip_uint64_t index = *entry.sourceIndex;
     zip_stat_t stat;
@@ -186,12 +196,29 @@ SpreadsheetResult<QByteArray> ZipPackage::readSource(const Entry& entry) const {
         return zipError(QStringLiteral("the part \"%1\" cannot be read").arg(name),
                         zip_get_error(source_.get()));
     }
-    QByteArray bytes(static_cast<qsizetype>(stat.size), Qt::Uninitialized);
-    const zip_int64_t count = zip_fread(file, bytes.data(), stat.size);
+    // Without a marker the part is inflated in one read into an array of its size.
+    const qsizetype size = static_cast<qsizetype>(stat.size);
+    const qsizetype step = marker.isEmpty() ? size : kHeadStep;
+    QByteArray bytes(marker.isEmpty() ? size : 0, Qt::Uninitialized);
+    qsizetype filled = 0;
+    zip_int64_t count = 0;
+    while (filled < size) {
+        bytes.resize(std::min(size, filled + step));
+        count = zip_fread(file, bytes.data() + filled, static_cast<zip_uint64_t>(bytes.size() - filled));
+        if (count <= 0) {
+            break;
+        }
+        const qsizetype searchFrom = std::max<qsizetype>(0, filled - marker.size());
+        filled += static_cast<qsizetype>(count);
+        if (!marker.isEmpty() && QByteArrayView(bytes).first(filled).indexOf(marker, searchFrom) >= 0) {
+            break;
+        }
+    }
     zip_fclose(file);
-    if (count < 0 || static_cast<zip_uint64_t>(count) != stat.size) {
+    if (count < 0 || (marker.isEmpty() && filled != size)) {
         return SpreadsheetError{QStringLiteral("the part \"%1\" is damaged").arg(name)};
     }
+    bytes.truncate(filled);
     return bytes;
 }
 

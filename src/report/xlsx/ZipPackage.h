@@ -3,6 +3,7 @@
 #include "report/SpreadsheetResult.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 
@@ -32,6 +33,9 @@ class ZipPackage {
 
     bool contains(const QString& part) const;
     SpreadsheetResult<QByteArray> read(const QString& part) const;
+    // The part's bytes up to and a little beyond the first `marker`, or all of them when it has none.
+    // A stored part is inflated only that far, so a look at the head of a large part stays cheap.
+    SpreadsheetResult<QByteArray> readUntil(const QString& part, QByteArrayView marker) const;
     void write(const QString& part, QByteArray bytes);
     // The part's bytes are made by `produce` whenever they are needed (reading the part, writing the
     // package), one part at a time: a large part is never held as bytes beside the object that makes
@@ -58,7 +62,7 @@ class ZipPackage {
     };
 
     const Entry* find(const QString& part) const;
-    SpreadsheetResult<QByteArray> readSource(const Entry& entry) const;
+    SpreadsheetResult<QByteArray> readSource(const Entry& entry, QByteArrayView marker = {}) const;
     zip_source* dataOf(zip* archive, const Entry& entry) const;
 
     // The original file's bytes must outlive the archive that reads them.
