@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
-    libzip-dev libpugixml-dev
+    libzip-dev
     libgtest-dev googletest libbenchmark-dev
     dbus-daemon dbus-bin
     xvfb xauth openbox xdotool
