@@ -91,7 +91,7 @@ void CalcApplication::setVisible(bool visible) {
         static_cast<void>(ensureOffice());
         return;
     }
-    forEachWindow([this](CalcWorkbook& workbook) { applyWindow(workbook); });
+    applyEveryWindow();
 }
 
 // The operator may have closed a workbook's window, which leaves the office running without it: that
@@ -114,10 +114,24 @@ void CalcApplication::forEachWindow(const std::function<void(CalcWorkbook&)>& ap
     }
 }
 
+void CalcApplication::applyEveryWindow() {
+    forEachWindow([this](CalcWorkbook& workbook) { applyWindow(workbook); });
+}
+
 void CalcApplication::applyWindow(CalcWorkbook& workbook) {
     static_cast<void>(bridgeFailure(*office_, [&] {
         const Reference<css::frame::XFrame> frame = workbook.frame();
-        frame->getContainerWindow()->setVisible(visible_);
+        const Reference<css::awt::XWindow> window = frame->getContainerWindow();
+        if (normalState_) {
+            Reference<css::awt::XTopWindow2> topWindow(window, UNO_QUERY_THROW);
+            topWindow->setIsMinimized(false);
+            topWindow->setIsMaximized(false);
+        }
+        if (geometry_) {
+            window->setPosSize(geometry_->x(), geometry_->y(), geometry_->width(), geometry_->height(),
+                               css::awt::PosSize::POSSIZE);
+        }
+        window->setVisible(visible_);
         if (!caption_.isEmpty()) {
             Reference<css::frame::XTitle>(frame, UNO_QUERY_THROW)->setTitle(toUno(caption_));
         }
@@ -126,26 +140,17 @@ void CalcApplication::applyWindow(CalcWorkbook& workbook) {
 
 void CalcApplication::setCaption(const QString& caption) {
     caption_ = caption;
-    forEachWindow([this](CalcWorkbook& workbook) { applyWindow(workbook); });
+    applyEveryWindow();
 }
 
 void CalcApplication::showNormal() {
-    forEachWindow([this](CalcWorkbook& workbook) {
-        static_cast<void>(bridgeFailure(*office_, [&] {
-            Reference<css::awt::XTopWindow2> window(workbook.frame()->getContainerWindow(), UNO_QUERY_THROW);
-            window->setIsMinimized(false);
-            window->setIsMaximized(false);
-        }));
-    });
+    normalState_ = true;
+    applyEveryWindow();
 }
 
 void CalcApplication::setWindowGeometry(const QRect& frame) {
-    forEachWindow([&](CalcWorkbook& workbook) {
-        static_cast<void>(bridgeFailure(*office_, [&] {
-            workbook.frame()->getContainerWindow()->setPosSize(frame.x(), frame.y(), frame.width(),
-                                                               frame.height(), css::awt::PosSize::POSSIZE);
-        }));
-    });
+    geometry_ = frame;
+    applyEveryWindow();
 }
 
 void CalcApplication::setScreenUpdating(bool on) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace korvex::calc {
@@ -41,8 +42,9 @@ class CalcApplication final : public SpreadsheetApplication {
   private:
     std::optional<QString> ensureOffice();
     SpreadsheetResult<Workbook*> load(const QString& url, const QString& path);
-    // Applies the remembered caption, visibility and window state to one workbook's window.
+    // Applies the remembered window state, place, visibility and caption to one workbook's window.
     void applyWindow(CalcWorkbook& workbook);
+    void applyEveryWindow();
     void forEachWindow(const std::function<void(CalcWorkbook&)>& apply);
 
     QString version_;
@@ -51,7 +53,10 @@ class CalcApplication final : public SpreadsheetApplication {
     std::vector<std::unique_ptr<CalcWorkbook>> workbooks_;
     CalcWorkbook* active_ = nullptr;
     bool visible_ = false;
+    // The application's window settings, given to every workbook's window, also to those added later.
     QString caption_;
+    bool normalState_ = false;
+    std::optional<QRect> geometry_;
     bool screenUpdating_ = true;
 };
 

@@ -211,11 +211,12 @@ TEST(CalcBackend, AVisibleOfficeStaysOpenForTheOperator) {
     ASSERT_TRUE(app);
     app->setVisible(true);
     EXPECT_TRUE(app->isVisible());
-    SpreadsheetResult<Workbook*> added = app->addWorkbook();
-    ASSERT_TRUE(added) << added.error().toStdString();
+    // The window settings come before the workbook, as the live protocol gives them: its window takes them.
     app->setCaption(u"KORVEX - Protocol"_s);
     app->showNormal();
     app->setWindowGeometry({40, 30, 900, 600});
+    SpreadsheetResult<Workbook*> added = app->addWorkbook();
+    ASSERT_TRUE(added) << added.error().toStdString();
     Worksheet* sheet = (*added)->activeSheet();
     ASSERT_NE(sheet, nullptr);
     sheet->writeText({1, 1}, u"Feature"_s);
