@@ -128,14 +128,14 @@ MainWindow::MainWindow(Session& session, Outputs outputs, UserInteraction* user)
     rightLayout->addWidget(evaluation_);
     rightLayout->addWidget(buildHeaderDataFrame(), 1);
 
-    auto* splitter = new QSplitter;
-    splitter->addWidget(left);
-    splitter->addWidget(middle);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(1, 1);
-    splitter->setChildrenCollapsible(false);
-    splitter->setContentsMargins(8, 8, 8, 0);
-    setCentralWidget(splitter);
+    panels_ = new QSplitter;
+    panels_->addWidget(left);
+    panels_->addWidget(middle);
+    panels_->addWidget(right);
+    panels_->setStretchFactor(1, 1);
+    panels_->setChildrenCollapsible(false);
+    panels_->setContentsMargins(8, 8, 8, 0);
+    setCentralWidget(panels_);
 
     browser_ =
         new CharacteristicBrowser({characteristicList_, valueGrid_, commentList_}, session_, *user_, this);
@@ -330,6 +330,18 @@ void MainWindow::applyLanguage() {
     headerGrid_->setHorizontalHeaderLabels({u' ' + text(37) + u' ', u' ' + text(38) + u' '});
     // The panel says again, in the new language, what it said last about the capture.
     ownUser_->setStatusText(language.text(LanguageTable::StatusBar, statusEntry_));
+    if (isVisible()) {
+        fitPanelsToTexts();
+    }
+}
+
+void MainWindow::fitPanelsToTexts() {
+    const int left = panels_->widget(0)->sizeHint().width();
+    const int right = panels_->widget(2)->sizeHint().width();
+    const int handles = 2 * panels_->handleWidth();
+    const int middle =
+        std::max(panels_->widget(1)->minimumSizeHint().width(), panels_->width() - left - right - handles);
+    panels_->setSizes({left, middle, right});
 }
 
 void MainWindow::markLanguages() {

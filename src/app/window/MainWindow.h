@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QListView;
 class QListWidget;
+class QSplitter;
 class QTableWidget;
 class QToolButton;
 
@@ -63,6 +64,9 @@ class MainWindow : public QMainWindow, public RunView {
     void showAtStoredPosition();
     // Sets the caption and every tool tip and label from the language tables.
     void applyLanguage();
+    // The side panels take the width their texts need and the middle panel the rest, as when the
+    // window is first shown; a language changed while the window is shown needs it again.
+    void fitPanelsToTexts();
     // Shows or hides the header data and fills its grid with the variable names of the list.
     void showHeaderDataFrame(bool visible);
     // Fills the header data grid again from the session's header variables (after their list changed).
@@ -135,6 +139,7 @@ class MainWindow : public QMainWindow, public RunView {
     std::array<QToolButton*, 6> markButtons_{};
     std::array<QGroupBox*, 5> frames_{};
     QListView* characteristicList_ = nullptr;
+    QSplitter* panels_ = nullptr;
     QTableWidget* valueGrid_ = nullptr;
     QListWidget* commentList_ = nullptr;
     QTableWidget* headerGrid_ = nullptr;
