@@ -1,6 +1,7 @@
 #include "app/WindowFixture.h"
 #include "app/window/ElidedLabel.h"
 #include "host/sim/SimHost.h"
+#include "report/protocol/StandInOffice.h"
 #include "support/ExamplePrograms.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,7 @@ class TextFitTest : public WindowFixture {
         program.partProgram.fileName = programFile;
         test::writeProgram(program, programFile);
         connector_.setApplication(std::make_shared<SimHost>(program, programFile));
+        office_ = &standInOffice_;
     }
 
     void trigger(const char* action) { child<QAction>(action)->trigger(); }
@@ -133,6 +135,20 @@ class TextFitTest : public WindowFixture {
             delete dialog;
         }
     }
+
+    // The live protocol's window, taking values over and paused; its stop brings the main window back.
+    void checkOnlineWindow(const QString& language) {
+        trigger("Toolbar1_LiveProtocol");
+        QWidget* online = openDialog("frm_Online");
+        ASSERT_NE(online, nullptr) << language.toStdString();
+        expectWhole(*online, QStringLiteral("frm_Online ") + language);
+        online->findChild<QPushButton*>(QStringLiteral("cmdPause"))->click();
+        expectWhole(*online, QStringLiteral("frm_Online paused ") + language);
+        online->findChild<QPushButton*>(QStringLiteral("cmdStopOnline"))->click();
+        ASSERT_TRUE(window_->isVisible()) << language.toStdString();
+    }
+
+    test::StandInOffice standInOffice_;
 };
 
 TEST_F(TextFitTest, EveryWindowShowsItsTextsWholeAtItsDefaultSizeInEveryShippedLanguage) {
@@ -154,6 +170,9 @@ TEST_F(TextFitTest, EveryWindowShowsItsTextsWholeAtItsDefaultSizeInEveryShippedL
         QApplication::processEvents();
         expectWhole(*window_, QStringLiteral("frm_Hauptfenster ") + language);
         checkDialogs(language);
+        // The protocol's stop shows the main window again, so the next language is chosen in the
+        // shown window, as the operator does.
+        checkOnlineWindow(language);
     }
 }
 

@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace korvex {
 namespace {
 
@@ -37,6 +39,7 @@ OnlineWindow::OnlineWindow(Parts parts, QWidget* parent)
     stopButton_->setToolTip(text(kStopTipEntry));
     pauseButton_->setToolTip(text(kPauseTipEntry));
     pauseButton_->setEnabled(false);
+    fitPauseButton();
     showPauseState();
     showRows(1);
 
@@ -93,6 +96,15 @@ void OnlineWindow::togglePause() {
 void OnlineWindow::showPauseState() {
     const bool paused = protocol_ != nullptr && protocol_->isPaused();
     pauseButton_->setText(text(paused ? kResumeEntry : kPauseEntry));
+}
+
+void OnlineWindow::fitPauseButton() {
+    int widest = 0;
+    for (const int entry : {kResumeEntry, kPauseEntry}) {
+        pauseButton_->setText(text(entry));
+        widest = std::max(widest, pauseButton_->sizeHint().width());
+    }
+    pauseButton_->setMinimumWidth(widest);
 }
 
 void OnlineWindow::showRows(int lastRow) {

@@ -44,6 +44,9 @@ class OnlineWindow : public QDialog {
   private:
     QString text(int entry) const;
     void togglePause();
+    // The pause button is as wide as the longer of its two captions, so the window keeps its size when
+    // the caption changes.
+    void fitPauseButton();
     void showPauseState();
     void showRows(int lastRow);
     void stopProtocol();
