@@ -41,8 +41,47 @@ std::optional<QString> writeAll(QSaveFile& file, QByteArrayView content,
     return syncToDisk(file);
 }
 
-// The bytes of `source` into `target`, piece by piece.
+#ifdef Q_OS_LINUX
+// A copy by the kernel: done, or not even begun because the kernel or the file system cannot copy
+// between the two files.
+struct KernelCopy {
+    bool done = false;
+    std::optional<QString> failure;
+};
+
+// The bytes of `source` into `target` by the kernel, without passing them through this program (and
+// sharing the blocks where the file system can).
+KernelCopy copyInKernel(const QFile& source, QSaveFile& target) {
+    constexpr std::size_t kMostBytesPerCall = std::size_t{1} << 30;
+    qint64 copied = 0;
+    for (;;) {
+        const ssize_t result =
+            ::copy_file_range(source.handle(), nullptr, target.handle(), nullptr, kMostBytesPerCall, 0);
+        if (result > 0) {
+            copied += result;
+            continue;
+        }
+        if (result == 0) {
+            // The save file writes on behind the copied bytes.
+            return {.done = true,
+                    .failure = target.seek(copied) ? std::nullopt : std::optional(target.errorString())};
+        }
+        const bool unsupported = errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP;
+        if (unsupported && copied == 0) {
+            return {};
+        }
+        return {.done = true, .failure = QString::fromLocal8Bit(std::strerror(errno))};
+    }
+}
+#endif
+
+// The bytes of `source` into `target`: by the kernel where it can, else piece by piece.
 std::optional<QString> copyContents(QFile& source, QSaveFile& target) {
+#ifdef Q_OS_LINUX
+    if (const KernelCopy copy = copyInKernel(source, target); copy.done) {
+        return copy.failure;
+    }
+#endif
     constexpr qint64 kPieceBytes = 4 * 1024 * 1024;
     QByteArray piece(kPieceBytes, Qt::Uninitialized);
     for (;;) {
