@@ -17,9 +17,9 @@ constexpr QChar kCharacteristicSeparator = QChar(0x0F);
 // Value attributes: a valid value, and a placeholder that SPC systems neither show nor count.
 constexpr QStringView kValidValue = u"0";
 constexpr QStringView kPlaceholder = u"255";
-// Boundary types of a specification limit: a limit to be kept, a natural boundary (the ideal value
+// Boundary types of a tolerance limit: a limit to be kept, a natural boundary (the ideal value
 // of a form tolerance, which no measurement can pass).
-constexpr QStringView kSpecificationLimit = u"0";
+constexpr QStringView kLimitToKeep = u"0";
 constexpr QStringView kNaturalBoundary = u"1";
 // The longest texts the fields take.
 constexpr qsizetype kPartNumberLength = 30;
@@ -115,7 +115,7 @@ void appendCharacteristic(QString& text, int i, const CharacteristicRecord& row)
     appendNumberField(text, u"K2113", i, row.upperTol);
     if (hasOneSidedTolerance(row.typeName)) {
         appendFixedField(text, u"K2120", i, kNaturalBoundary);
-        appendFixedField(text, u"K2121", i, kSpecificationLimit);
+        appendFixedField(text, u"K2121", i, kLimitToKeep);
     }
     appendTextField(text, u"K2142", i, unitText(row.unit), kCharacteristicNameLength);
 }
